@@ -1,0 +1,89 @@
+#include <array>
+#include <string_view>
+
+#include "arithmetic.h"
+
+namespace {
+
+// The quantity markers, in the order of the quantity set.
+constexpr std::string_view MARKERS = "LCFR";
+static_assert(MARKERS.size() == 4);
+
+struct Scale {
+  char letter;
+  float razmer;
+};
+constexpr std::array<Scale, 7> SCALES{{
+    {'G', 1e9F},
+    {'M', 1e6F},
+    {'K', 1e3F},
+    {'m', 1e-3F},
+    {'u', 1e-6F},
+    {'n', 1e-9F},
+    {'p', 1e-12F},
+}};
+
+// Combination code - 1 -> the two markers it stands for.
+constexpr std::array<std::string_view, 6> PAIRS{"LC", "LF", "CF",
+                                                "RC", "RL", "RF"};
+
+// The code of a line whose markers occurred as counted: two different
+// markers, once each, and no other.
+int Kombinaciya(const std::array<int, 4>& counts) {
+  int total = 0;
+  for (int n : counts) {
+    if (n > 1) {
+      return 0;
+    }
+    total += n;
+  }
+  if (total != 2) {
+    return 0;
+  }
+  for (std::size_t code = 0; code < PAIRS.size(); ++code) {
+    if (counts[MARKERS.find(PAIRS[code][0])] == 1 &&
+        counts[MARKERS.find(PAIRS[code][1])] == 1) {
+      return static_cast<int>(code) + 1;
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+int Obrabotka(const char* str, float* l, float* c, float* f, float* r) {
+  std::array<float, 4> values{};
+  std::array<int, 4> counts{};
+  float temp = 0;
+  float razmer = 1;
+  // A double holds every power of ten a line can ask for (at most 10^79), so
+  // each fractional digit counts and nothing overflows.
+  double del = 1;
+  bool zap = false;
+  for (const char* p = str; *p != '\0'; ++p) {
+    const char ch = *p;
+    if (ch >= '0' && ch <= '9') {
+      temp = static_cast<float>(static_cast<double>(temp) * 10 + (ch - '0'));
+      del *= zap ? 10 : 1;
+    } else if (ch == '.') {
+      zap = true;
+    } else if (const auto m = MARKERS.find(ch); m != std::string_view::npos) {
+      ++counts[m];
+      values[m] = static_cast<float>(
+          static_cast<double>(temp) * static_cast<double>(razmer) / del);
+      temp = 0;
+      razmer = 1;
+      del = 1;
+      zap = false;
+    } else {
+      for (const Scale& s : SCALES) {
+        razmer = s.letter == ch ? s.razmer : razmer;
+      }
+    }
+  }
+  *l = values[0];
+  *c = values[1];
+  *f = values[2];
+  *r = values[3];
+  return Kombinaciya(counts);
+}

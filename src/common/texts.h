@@ -1,0 +1,91 @@
+// Every text the user sees, in one place. The build selects the encoding the
+// literals are compiled to (UTF-8, or Windows-1251 for the Windows console), so
+// nothing here may be built from escapes that assume one of them.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+// Whether the literals are compiled to UTF-8 (two bytes for a Cyrillic letter).
+constexpr bool UTF8 = std::string_view("ё").size() == 2;
+
+// Characters as the terminal shows them: a UTF-8 continuation byte adds none.
+constexpr std::size_t Shirina(std::string_view s) {
+  std::size_t n = 0;
+  for (char ch : s) {
+    n += !UTF8 || (static_cast<unsigned char>(ch) & 0xC0U) != 0x80U ? 1 : 0;
+  }
+  return n;
+}
+
+// The menu, written whole before every prompt; the cursor stays after the
+// prompt's two trailing spaces.
+constexpr const char* MENU =
+    "q - выход из программы , w - очистка экрана\n\n"
+    "Символы обрабатываемые программой- qw0123456789.,GMKmunpLCFRlcfr\n"
+    "G M K m u n p - коэффициенты гиго мего кило мили микро нано пико. \n"
+    "\nl c f r либо L C F R - соответственно признак: \n"
+    "индуктивности, ёмкости, частоты, реактивного сопротивления.\n\n"
+    "Пример ввода 4.5 микрогенри - 4.5uL либо 4,5ul \n"
+    "\n\nВведите данные.  ";
+
+constexpr std::string_view RULE = "------------------------------------\n";
+static_assert(RULE.size() == 36 + 1);
+
+constexpr const char* CAPTION = "  обработанная строка данных";
+
+constexpr const char* INVALID =
+    "Данные введены неверно\n"
+    "Попробуйте ещё раз\n";
+
+constexpr std::string_view PARSED =
+    "\nF=%-10g C=%-10g L=%-10g R=%-10g  \n\nКомбинация введёных данных %d\n";
+
+constexpr const char* HEADING = "\n\n           Вывод результатов\n\n";
+
+constexpr std::string_view PLAIN = " F=%-10g   C=%-10g   L=%-10g   R=%-10g\n";
+
+constexpr const char* UNDERLINE = "        ----------\n";
+
+// One line of the scaled part per quantity, in the order they are printed.
+constexpr std::array<std::string_view, 4> SCALED{
+    "\n F=%-15g %s Герц  (частота)\n",
+    "\n C=%-15g %s Фарад (ёмкость)\n",
+    "\n L=%-15g %s Генри (индуктивность)\n",
+    "\n R=%-15g %s Ом    (реактивное сопротивление)\n\n",
+};
+// The units line up: the parenthesis is the seventh character after the label.
+static_assert(Shirina(SCALED[0].substr(0, SCALED[0].find('('))) ==
+                  Shirina(SCALED[3].substr(0, SCALED[3].find('('))) &&
+              Shirina(SCALED[1].substr(0, SCALED[1].find('('))) ==
+                  Shirina(SCALED[2].substr(0, SCALED[2].find('('))) &&
+              Shirina(SCALED[0].substr(0, SCALED[0].find('('))) ==
+                  Shirina(SCALED[1].substr(0, SCALED[1].find('('))));
+
+constexpr std::string_view CLOSING =
+    "------------------------------------------------------------------------\n";
+static_assert(CLOSING.size() == 72 + 1);
+
+constexpr const char* PAUSE = "Для продолжения нажмите любую клавишу . . . ";
+
+constexpr const char* WRITE_FAILED = "rezonans: ошибка записи результатов\n";
+
+// The prefix labels, by the index the display scaling returns.
+constexpr std::array<std::string_view, 17> mnoj{
+    "(^ +9) Гига ", "(^ +6) Мега ", "(^ +3) Кило ", "(^ +1)      ",
+    "(^ -3) Милли", "(^ -6) Микро", "(^ -9) Нано ", "(^-12) Пико ",
+    "(^-15) Фемто", "(^-18) Атто ", "(^-21) Зепто", "(^-24) Иокто",
+    "(^+12) Тера ", "(^+15) Пета ", "(^+18) Экса ", "(^+21) Зетта",
+    "(^+24) Иотта",
+};
+
+constexpr bool LabelsAligned() {
+  for (std::string_view label : mnoj) {
+    if (Shirina(label) != 12) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(LabelsAligned(), "each label is exactly 12 characters wide");

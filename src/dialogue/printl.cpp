@@ -1,0 +1,10 @@
+#include "dialogue.h"
+#include "../common/texts.h"
+
+int Printl(std::FILE* out, const char* str) {
+  for (const char* p = str; *p != '\0'; ++p) {
+    std::putc(*p, out);
+  }
+  std::fputs(CAPTION, out);
+  return 0;
+}

@@ -1,0 +1,67 @@
+#include <string_view>
+
+#include "dialogue.h"
+
+namespace {
+
+// The characters the reader keeps; every other byte value, NUL, the carriage
+// return and bytes above 0x7F among them, is dropped.
+constexpr std::string_view sim = "qw0123456789.,GMKmunpLCFRrlcf";
+static_assert(sim.size() == 29);
+
+bool Prinyat(int ch) {
+  return sim.find(static_cast<char>(ch)) != std::string_view::npos;
+}
+
+char Fold(int ch) {
+  switch (ch) {
+    case 'c':
+      return 'C';
+    case 'f':
+      return 'F';
+    case 'l':
+      return 'L';
+    case 'r':
+      return 'R';
+    case ',':
+      return '.';
+    default:
+      return static_cast<char>(ch);
+  }
+}
+
+}  // namespace
+
+int Vvod(std::FILE* in, char (&str)[LLL]) {
+  // End of input stays ended: the reader never waits at a closed console.
+  if (std::feof(in) != 0) {
+    return 101;
+  }
+  int j = 0;
+  bool typed = false;
+  for (;;) {
+    const int ch = std::getc(in);
+    if (ch == '\n' || (ch == EOF && typed)) {
+      str[j] = '\0';
+      return 0;
+    }
+    if (ch == EOF) {
+      return 101;
+    }
+    typed = true;
+    if (!Prinyat(ch)) {
+      continue;
+    }
+    if (ch == 'w') {
+      // The character after the command, normally the line end, goes too.
+      std::getc(in);
+      return 100;
+    }
+    if (ch == 'q') {
+      return 101;
+    }
+    if (j < LLL - 1) {
+      str[j++] = Fold(ch);
+    }
+  }
+}

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "arithmetic/arithmetic.h"
+
+namespace {
+
+constexpr float INF = std::numeric_limits<float>::infinity();
+constexpr float NaN = std::numeric_limits<float>::quiet_NaN();
+
+// The quantity set in the order L, C, F, R.
+struct Set {
+  float L, C, F, R;
+};
+
+struct Resonance {
+  int tip;
+  Set given;
+  Set expected;  // worked out with the true pi, to six significant digits
+};
+
+// 4.5 uH with 10 nF, and the same circuit entered through every other pair.
+const Resonance CIRCUITS[] = {
+    {1, {4.5e-6F, 1e-8F, 0, 0}, {4.5e-6F, 1e-8F, 750263.6F, 21.21320F}},
+    {2, {4.5e-6F, 0, 750263.6F, 0}, {4.5e-6F, 1e-8F, 750263.6F, 21.21320F}},
+    {3, {0, 1e-8F, 750263.6F, 0}, {4.5e-6F, 1e-8F, 750263.6F, 21.21320F}},
+    {4, {0, 1e-8F, 0, 21.21320F}, {4.5e-6F, 1e-8F, 750263.6F, 21.21320F}},
+    {5, {4.5e-6F, 0, 0, 21.21320F}, {4.5e-6F, 1e-8F, 750263.6F, 21.21320F}},
+    {6, {0, 0, 750263.6F, 21.21320F}, {4.5e-6F, 1e-8F, 750263.6F, 21.21320F}},
+    {4, {0, 1e-6F, 0, 1}, {1e-6F, 1e-6F, 159154.9F, 1}},
+    {6, {0, 0, 1e3F, 1}, {1.591549e-4F, 1.591549e-4F, 1e3F, 1}},
+    {2, {2.2e-3F, 0, 1e-6F, 0}, {2.2e-3F, 1.151377e13F, 1e-6F, 1.382301e-8F}},
+};
+
+void ExpectNear(float got, float want) {
+  EXPECT_NEAR(got, want, std::fabs(want) * 1e-6);
+}
+
+TEST(Raschet, ComputesTheMissingPairForEveryCode) {
+  for (const Resonance& c : CIRCUITS) {
+    SCOPED_TRACE(testing::Message() << "code " << c.tip << " from L="
+                                    << c.given.L << " C=" << c.given.C
+                                    << " F=" << c.given.F << " R=" << c.given.R);
+    Set s = c.given;
+    EXPECT_EQ(Raschet(&s.L, &s.C, &s.F, &s.R, c.tip), 0);
+    ExpectNear(s.L, c.expected.L);
+    ExpectNear(s.C, c.expected.C);
+    ExpectNear(s.F, c.expected.F);
+    ExpectNear(s.R, c.expected.R);
+  }
+}
+
+TEST(Raschet, LetsInfinityAndNaNThroughAndIgnoresOtherCodes) {
+  Set s{0, 1, 0, 0};  // 0L1C
+  Raschet(&s.L, &s.C, &s.F, &s.R, 1);
+  EXPECT_EQ(s.F, INF);
+  EXPECT_TRUE(std::isnan(s.R));
+  EXPECT_EQ(s.L, 0);
+  EXPECT_EQ(s.C, 1);
+
+  s = {0, 1, 0, 0};  // 0R1C: the frequency is infinite, the inductance 0
+  Raschet(&s.L, &s.C, &s.F, &s.R, 4);
+  EXPECT_EQ(s.F, INF);
+  EXPECT_EQ(s.L, 0);
+
+  for (int tip : {0, 7, -1}) {
+    SCOPED_TRACE(tip);
+    s = {1, 2, 3, 4};
+    Raschet(&s.L, &s.C, &s.F, &s.R, tip);
+    EXPECT_EQ(s.L, 1);
+    EXPECT_EQ(s.C, 2);
+    EXPECT_EQ(s.F, 3);
+    EXPECT_EQ(s.R, 4);
+  }
+}
+
+struct Scaling {
+  float value;
+  float shown;
+  int index;
+};
+
+const Scaling SCALINGS[] = {
+    {7.5e5F, 0.75F, 1},
+    {21.2F, 21.2F, 3},
+    {500, 0.5F, 2},
+    {499, 499, 3},
+    {0.5F, 0.5F, 3},
+    {std::nextafter(0.5F, 0.0F), 499.99997F, 4},
+    // The float nearest 5e-7 lies below the double 5e-7: 500 nano, not 0.5 micro.
+    {5e-7F, 500, 6},
+    {5e-10F, 500, 7},
+    {5e-13F, 500, 8},
+    {5e-4F, 0.5F, 4},
+    {1e-8F, 10, 6},
+    {0, 0, 9},
+    {-3, -3, 9},
+    {1e-30F, 1e-30F, 9},
+    {INF, INF, 15},
+    {1e24F, 1000, 15},
+    {3.4e38F, 3.4e17F, 15},
+    {1e20F, 100, 14},
+    {6e11F, 0.6F, 12},
+    {2e9F, 2, 0},
+    {1e-23F, 10, 11},
+};
+
+TEST(Preobr, PicksThePrefixAndRescales) {
+  for (const Scaling& c : SCALINGS) {
+    SCOPED_TRACE(testing::Message() << "value " << c.value);
+    float v = c.value;
+    EXPECT_EQ(Preobr(&v), c.index);
+    EXPECT_FLOAT_EQ(v, c.shown);
+  }
+  float v = NaN;
+  EXPECT_EQ(Preobr(&v), 9);
+  EXPECT_TRUE(std::isnan(v));
+}
+
+}  // namespace

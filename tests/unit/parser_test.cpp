@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "arithmetic/arithmetic.h"
+
+namespace {
+
+constexpr float INF = std::numeric_limits<float>::infinity();
+
+struct Case {
+  const char* line;
+  int tip;
+  float L, C, F, R;
+};
+
+const Case CASES[] = {
+    {"4.5uL10nC", 1, 4.5e-6F, 1e-8F, 0, 0},
+    {"u4.5L", 0, 4.5e-6F, 0, 0, 0},
+    {"4u.5L", 0, 4.5e-6F, 0, 0, 0},
+    {"4.5muL", 0, 4.5e-6F, 0, 0, 0},
+    {"LC", 1, 0, 0, 0, 0},
+    {"1.2.3L", 0, 1.23F, 0, 0, 0},
+    {"1L2C3", 1, 1, 2, 0, 0},
+    {"1L2C3u", 1, 1, 2, 0, 0},
+    {"1L", 0, 1, 0, 0, 0},
+    {"1L2L3C", 0, 2, 3, 0, 0},
+    {"1L2C3F", 0, 1, 2, 3, 0},
+    {"", 0, 0, 0, 0, 0},
+    {"5F1.5L", 2, 1.5F, 0, 5, 0},
+    {"5F1.5C", 3, 0, 1.5F, 5, 0},
+    {"1uC1R", 4, 0, 1e-6F, 0, 1},
+    {"2R3L", 5, 3, 0, 0, 2},
+    {"1KF1R", 6, 0, 0, 1e3F, 1},
+    {"100pF1L", 2, 1, 0, 1e-10F, 0},
+    {"2GR3MF", 6, 0, 0, 3e6F, 2e9F},
+    {"7KL", 0, 7e3F, 0, 0, 0},
+    {"7mL", 0, 7e-3F, 0, 0, 0},
+    // The scale letters are float constants: 7 times float(1e-9) rounds below
+    // the float nearest 7e-9.
+    {"7nL", 0, 6.999999691e-9F, 0, 0, 0},
+    {"7pL", 0, 7e-12F, 0, 0, 0},
+    // Every fractional digit counts, however many there are.
+    {"0.0000000001L", 0, 1e-10F, 0, 0, 0},
+    {"0.000000000000000000000000000001L", 0, 1e-30F, 0, 0, 0},
+    // Exact to the bit: the digits are read as one integer in a float: 2^24 + 1 is not held.
+    {"16777217L", 0, 16777216.0F, 0, 0, 0},
+    {"1677721.7L", 0, 1677721.6F, 0, 0, 0},
+    // 40 digits exceed the float range; a long fraction cannot bring it back.
+    {"1000000000000000000000000000000000000000L", 0, INF, 0, 0, 0},
+    {"1.000000000000000000000000000000000000000L", 0, INF, 0, 0, 0},
+};
+
+TEST(Obrabotka, ParsesQuantitiesAndCombination) {
+  for (const Case& c : CASES) {
+    SCOPED_TRACE(std::string("line: ") + c.line);
+    float L = -1, C = -1, F = -1, R = -1;
+    EXPECT_EQ(Obrabotka(c.line, &L, &C, &F, &R), c.tip);
+    EXPECT_EQ(L, c.L);
+    EXPECT_EQ(C, c.C);
+    EXPECT_EQ(F, c.F);
+    EXPECT_EQ(R, c.R);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "dialogue/dialogue.h"
+
+namespace {
+
+// One call of the reader after another on the same input, until it quits.
+struct Call {
+  int result;
+  std::string line;  // checked when the result is 0
+};
+
+struct Case {
+  std::string input;
+  std::vector<Call> calls;
+};
+
+const std::string D80(80, '7');
+
+const Case CASES[] = {
+    {"4,5ul\n", {{0, "4.5uL"}, {101, ""}}},
+    {"4.5uL\n", {{0, "4.5uL"}, {101, ""}}},
+    {"1 uF\n", {{0, "1uF"}, {101, ""}}},
+    {"1kR\n", {{0, "1R"}, {101, ""}}},
+    {"\n", {{0, ""}, {101, ""}}},
+    {"GMKmunp gkUNPWQ LCFRlcfr\n", {{0, "GMKmunpLCFRLCFR"}, {101, ""}}},
+    {"5w\n1L\n", {{100, ""}, {0, "1L"}, {101, ""}}},
+    {"wq\n", {{100, ""}, {0, ""}, {101, ""}}},
+    {"abcq\n1L\n", {{101, ""}}},
+    {"1L\r\n2C\r\n", {{0, "1L"}, {0, "2C"}, {101, ""}}},
+    {std::string("1\0L\xff\x80\xd0\xb9", 8) + "2C\n", {{0, "1L2C"}, {101, ""}}},
+    {"\xff\n", {{0, ""}, {101, ""}}},
+    {D80 + "123L\n", {{0, D80}, {101, ""}}},
+    {D80 + "5w\n", {{100, ""}, {101, ""}}},
+    {D80 + "1q\n", {{101, ""}}},
+    // End of input: a last line without a line end still counts, once.
+    {"4uL1nC", {{0, "4uL1nC"}, {101, ""}, {101, ""}}},
+    {"xyz", {{0, ""}, {101, ""}}},
+    {"", {{101, ""}, {101, ""}}},
+    {"w", {{100, ""}, {101, ""}}},
+    {"1L\nw", {{0, "1L"}, {100, ""}, {101, ""}}},
+};
+
+TEST(Vvod, ReadsNormalisesAndStops) {
+  for (const Case& c : CASES) {
+    SCOPED_TRACE("input: " + c.input);
+    std::string data = c.input;
+    std::FILE* in = fmemopen(data.data(), data.size(), "r");
+    ASSERT_NE(in, nullptr);
+    for (const Call& expected : c.calls) {
+      char str[LLL];
+      std::fill(std::begin(str), std::end(str), '#');
+      ASSERT_EQ(Vvod(in, str), expected.result);
+      if (expected.result == 0) {
+        EXPECT_EQ(std::string(str), expected.line);
+      }
+    }
+    std::fclose(in);
+  }
+}
+
+}  // namespace
