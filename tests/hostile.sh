@@ -1,0 +1,69 @@
+#!/bin/bash
+# Hostile input and output. Each case checks the exit status and compares the
+# output with what the reader's rules give, derived from a tamer input.
+# Usage: hostile.sh PROGRAM CASE
+program=$1
+dir=$(mktemp -d) || exit 1
+trap 'rm -rf "$dir"' EXIT
+cd "$dir" || exit 1
+
+run() { env -i timeout 60 "$program" "$@"; }
+# Runs the program on file $1 into $1.out; fails unless it exits with 0.
+out() {
+  run <"$1" >"$1.out"
+  local status=$?
+  [ $status -eq 0 ] || { echo "exit status $status on $1"; exit 1; }
+}
+same() { cmp "$1" "$2" || { diff -u "$1" "$2" | head -40; exit 1; }; }
+
+case $2 in
+long-line) # Accepted characters past the 80th are dropped, however many.
+  { head -c 1000000 /dev/zero | tr '\0' 7; echo; } >big
+  { head -c 80 /dev/zero | tr '\0' 7; echo; } >kept
+  out big; out kept; same kept.out big.out ;;
+random) # Rejected bytes vanish without a trace (w and q left out: they act).
+  head -c 1000000 /dev/urandom | tr -d 'wq' >noise
+  LC_ALL=C tr -cd '0123456789.,GMKmunpLCFRlcf r\n' <noise | tr -d ' ' >clean
+  out noise; out clean
+  same clean.out noise.out || { cp noise /tmp/rezonans-noise; exit 1; } ;;
+many-lines) # Thousands of cycles: each answers exactly as it would alone.
+  printf '4,5ul 10nc\nxyz\n0L1C\n2.2mL1uF\n5w\n1KF1R\n1L2L3C\n\n' >session
+  : >none; out none; out session
+  head -c $(($(wc -c <session.out) - $(wc -c <none.out))) session.out >cycles
+  for _ in $(seq 1000); do cat session; done >many
+  { for _ in $(seq 1000); do cat cycles; done; cat none.out; } >expected
+  out many; same expected many.out ;;
+end-of-input) # Input ending at any byte: status 0, and nothing typed is lost.
+  printf '4,5ul 10nc\nab\nw\n1KF1R\nw1uC\n1uC1R\n' >session
+  for k in $(seq 0 $(($(wc -c <session)))); do
+    head -c "$k" session >cut
+    out cut
+    # A cut after a line end, or after the character a w discards, is
+    # complete as it stands.
+    [ "$(tail -c 1 cut)" = "" ] || [ "$(tail -c 2 cut | head -c 1)" = w ] && continue
+    cp cut ended; echo >>ended; out ended
+    same ended.out cut.out || { echo "cut after $k bytes"; exit 1; }
+  done ;;
+closed-pipe) # A reader that goes away ends the program promptly, status 0.
+  status=$( (yes 4uL10nC | { run; echo $? >status; } | head -c 100 >/dev/null); cat status)
+  [ "$status" = 0 ] || { echo "status $status after a closed pipe"; exit 1; } ;;
+no-input) # Closed or empty standard input: the menu once, status 0.
+  printf 'q\n' >q; out q
+  run <&- >closed || { echo "status $? with input closed"; exit 1; }
+  same q.out closed
+  run </dev/null >null || { echo "status $? with /dev/null"; exit 1; }
+  same q.out null ;;
+full-disk) # Results that cannot be written are a failure, said so.
+  printf '1L1C\n' | run >/dev/full 2>err && { echo "status 0 on a full disk"; exit 1; }
+  grep -q 'ошибка записи' err || { echo "no message on a full disk"; exit 1; } ;;
+allocations) # No allocation per cycle: as many for 1000 entries as for one.
+  heap() {
+    for _ in $(seq "$1"); do echo 4,5ul 10nc; done |
+      valgrind "$program" 2>&1 >/dev/null | grep -o 'heap usage: [0-9,]* allocs'
+  }
+  one=$(heap 1) thousand=$(heap 1000)
+  [ -n "$one" ] && [ "$one" = "$thousand" ] ||
+    { echo "1 entry: $one; 1000 entries: $thousand"; exit 1; } ;;
+*) echo "unknown case $2"; exit 2 ;;
+esac
+echo "hostile $2: passed"
