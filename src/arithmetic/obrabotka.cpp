@@ -69,8 +69,8 @@ int Obrabotka(const char* str, float* l, float* c, float* f, float* r) {
       zap = true;
     } else if (const auto m = MARKERS.find(ch); m != std::string_view::npos) {
       ++counts[m];
-      values[m] = static_cast<float>(
-          static_cast<double>(temp) * static_cast<double>(razmer) / del);
+      values[m] = static_cast<float>(static_cast<double>(temp) *
+                                     static_cast<double>(razmer) / del);
       temp = 0;
       razmer = 1;
       del = 1;

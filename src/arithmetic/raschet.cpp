@@ -1,7 +1,7 @@
 #include <cmath>
 
-#include "arithmetic.h"
 #include "../common/constants.h"
+#include "arithmetic.h"
 
 namespace {
 

@@ -64,7 +64,8 @@ static_assert(Shirina(SCALED[0].substr(0, SCALED[0].find('('))) ==
                   Shirina(SCALED[1].substr(0, SCALED[1].find('('))));
 
 constexpr std::string_view CLOSING =
-    "------------------------------------------------------------------------\n";
+    "------------------------------------------------------------------------"
+    "\n";
 static_assert(CLOSING.size() == 72 + 1);
 
 constexpr const char* PAUSE = "Для продолжения нажмите любую клавишу . . . ";

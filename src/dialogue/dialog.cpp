@@ -1,8 +1,8 @@
 #include <cerrno>
 
-#include "dialogue.h"
 #include "../arithmetic/arithmetic.h"
 #include "../common/texts.h"
+#include "dialogue.h"
 
 namespace {
 
@@ -36,9 +36,7 @@ void Otvet(const Terminal& t, const char* str) {
   if (tip == 0) {
     std::fputs(INVALID, t.out);
   } else {
-    Pechat(t.out, PARSED.data(), static_cast<double>(F),
-           static_cast<double>(C), static_cast<double>(L),
-           static_cast<double>(R), tip);
+    Pechat(t.out, PARSED.data(), {F, C, L, R, tip});
     Otchet(t.out, &L, &C, &F, &R, tip);
   }
   Pause(t);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdio>
+#include <initializer_list>
 
 #include "../common/constants.h"
 #include "../platform/terminal.h"
@@ -16,10 +17,21 @@ int Vvod(std::FILE* in, char (&str)[LLL]);
 // Writes the normalised line and its caption, without a line end.
 int Printl(std::FILE* out, const char* str);
 
-// Writes text formatted as printf does (%-Ng, %s and %d), with a decimal comma
-// in every number.
-[[gnu::format(printf, 2, 3)]] void Pechat(std::FILE* out, const char* fmt,
-                                          ...);
+// One argument of Pechat: a number for %g, a text for %s, an int for %d.
+struct Arg {
+  // Implicit, so that arguments are written as printf's are.
+  Arg(double x) : kind('g'), number(x) {}
+  Arg(const char* s) : kind('s'), text(s) {}
+  Arg(int n) : kind('d'), whole(n) {}
+  char kind;
+  double number = 0;
+  const char* text = nullptr;
+  int whole = 0;
+};
+
+// Writes a report format (%-Ng, %s and %d) with its arguments, with the decimal
+// comma in every number.
+void Pechat(std::FILE* out, const char* fmt, std::initializer_list<Arg> args);
 
 // Computes the missing pair and prints the unscaled and the scaled quantity
 // set. Leaves the quantities rescaled for display.

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cstdarg>
 #include <cstring>
 
 #include "dialogue.h"
@@ -25,28 +24,26 @@ void Chislo(std::FILE* out, double x, int width) {
 
 }  // namespace
 
-// The report's formats use %-Ng, %s and %d only.
-void Pechat(std::FILE* out, const char* fmt, ...) {
-  va_list args;
-  va_start(args, fmt);
+void Pechat(std::FILE* out, const char* fmt, std::initializer_list<Arg> args) {
+  const Arg* arg = args.begin();
   for (const char* p = fmt; *p != '\0'; ++p) {
     const std::size_t text = std::strcspn(p, "%");
     std::fwrite(p, 1, text, out);
     p += text;
-    if (*p == '\0') {
+    if (*p == '\0' || arg == args.end()) {
       break;
     }
     int width = 0;
     for (p += *(p + 1) == '-' ? 2 : 1; *p >= '0' && *p <= '9'; ++p) {
       width = width * 10 + (*p - '0');
     }
-    if (*p == 'g') {
-      Chislo(out, va_arg(args, double), width);
-    } else if (*p == 's') {
-      std::fputs(va_arg(args, const char*), out);
-    } else if (*p == 'd') {
-      std::fprintf(out, "%d", va_arg(args, int));
+    if (*p == 'g' && arg->kind == 'g') {
+      Chislo(out, arg->number, width);
+    } else if (*p == 's' && arg->kind == 's') {
+      std::fputs(arg->text, out);
+    } else if (*p == 'd' && arg->kind == 'd') {
+      std::fprintf(out, "%d", arg->whole);
     }
+    ++arg;
   }
-  va_end(args);
 }

@@ -1,5 +1,5 @@
-#include "dialogue.h"
 #include "../common/texts.h"
+#include "dialogue.h"
 
 int Printl(std::FILE* out, const char* str) {
   for (const char* p = str; *p != '\0'; ++p) {

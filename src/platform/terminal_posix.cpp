@@ -29,7 +29,7 @@ extern "C" void RestoreAndDie(int sig) {
     tcsetattr(STDIN_FILENO, TCSANOW, &mode);
   }
   const char eol = '\n';
-  (void)!write(STDOUT_FILENO, &eol, 1);
+  [[maybe_unused]] const ssize_t written = write(STDOUT_FILENO, &eol, 1);
   std::signal(sig, SIG_DFL);
   std::raise(sig);
 }
@@ -57,8 +57,7 @@ Terminal TerminalOpen(std::FILE* in, std::FILE* out) {
   // A closed pipe shows as a write error, which ends the dialogue.
   std::signal(SIGPIPE, SIG_IGN);
   std::setvbuf(out, nullptr, _IOFBF, BUFSIZ);
-  const bool interactive =
-      isatty(fileno(in)) != 0 && isatty(fileno(out)) != 0;
+  const bool interactive = isatty(fileno(in)) != 0 && isatty(fileno(out)) != 0;
   return {in, out, interactive, 0};
 }
 

@@ -16,8 +16,7 @@ constexpr unsigned int CP_CYRILLIC = 1251;
 // character device too).
 bool IsConsole(std::FILE* stream) {
   DWORD mode = 0;
-  const auto handle =
-      reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
   return GetConsoleMode(handle, &mode) != 0;
 }
 

@@ -40,9 +40,9 @@ void ExpectNear(float got, float want) {
 
 TEST(Raschet, ComputesTheMissingPairForEveryCode) {
   for (const Resonance& c : CIRCUITS) {
-    SCOPED_TRACE(testing::Message() << "code " << c.tip << " from L="
-                                    << c.given.L << " C=" << c.given.C
-                                    << " F=" << c.given.F << " R=" << c.given.R);
+    SCOPED_TRACE(testing::Message()
+                 << "code " << c.tip << " from L=" << c.given.L << " C="
+                 << c.given.C << " F=" << c.given.F << " R=" << c.given.R);
     Set s = c.given;
     EXPECT_EQ(Raschet(&s.L, &s.C, &s.F, &s.R, c.tip), 0);
     ExpectNear(s.L, c.expected.L);
@@ -89,7 +89,8 @@ const Scaling SCALINGS[] = {
     {499, 499, 3},
     {0.5F, 0.5F, 3},
     {std::nextafter(0.5F, 0.0F), 499.99997F, 4},
-    // The float nearest 5e-7 lies below the double 5e-7: 500 nano, not 0.5 micro.
+    // The float nearest 5e-7 lies below the double 5e-7: 500 nano, not 0.5
+    // micro.
     {5e-7F, 500, 6},
     {5e-10F, 500, 7},
     {5e-13F, 500, 8},

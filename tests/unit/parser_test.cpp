@@ -45,7 +45,8 @@ const Case CASES[] = {
     // Every fractional digit counts, however many there are.
     {"0.0000000001L", 0, 1e-10F, 0, 0, 0},
     {"0.000000000000000000000000000001L", 0, 1e-30F, 0, 0, 0},
-    // Exact to the bit: the digits are read as one integer in a float: 2^24 + 1 is not held.
+    // Exact to the bit: the digits are read as one integer in a float: 2^24 + 1
+    // is not held.
     {"16777217L", 0, 16777216.0F, 0, 0, 0},
     {"1677721.7L", 0, 1677721.6F, 0, 0, 0},
     // 40 digits exceed the float range; a long fraction cannot bring it back.

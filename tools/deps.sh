@@ -1,0 +1,27 @@
+#!/bin/sh
+# Installs, from Debian's packages, whatever the full test run needs and this
+# machine lacks. Usage: deps.sh [build|check]
+set -e
+need="cmake:cmake ninja:ninja-build g++:g++"
+if [ "${1:-check}" = check ]; then
+  need="$need clang++:clang clang-format:clang-format clang-tidy:clang-tidy
+    tmux:tmux valgrind:valgrind dpkg-shlibdeps:dpkg-dev groff:groff-base
+    iconv:libc-bin x86_64-w64-mingw32-g++:g++-mingw-w64-x86-64 wine:wine"
+fi
+missing=
+for pair in $need; do
+  command -v "${pair%%:*}" >/dev/null 2>&1 || missing="$missing ${pair#*:}"
+done
+if [ "${1:-check}" = check ]; then
+  [ -f /usr/include/gtest/gtest.h ] || missing="$missing libgtest-dev"
+  ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 ||
+    missing="$missing libclang-rt-dev"
+  # wine alone brings the 32-bit loader's name only; wine64 runs the .exe.
+  [ -e /usr/lib/wine/wine64 ] || missing="$missing wine64"
+fi
+[ -z "$missing" ] && exit 0
+echo "installing:$missing"
+sudo=
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing
