@@ -21,7 +21,7 @@ check:
 	ctest --preset release
 	cmake --preset fuzz
 	cmake --build --preset fuzz
-	ctest --preset fuzz -R '^fuzz\.'
+	ctest --preset fuzz -R '^fuzz\.' --verbose
 	cmake --preset windows
 	cmake --build --preset windows
 	ctest --preset windows
