@@ -38,16 +38,44 @@ extern "C" void RestoreAndDie(int sig) {
 // the line reader.
 void ReadKey(int fd) {
   unsigned char key[KEY_MAX];
-  std::size_t n = 0;
   if (read(fd, key, 1) != 1) {
     return;
   }
-  for (n = 1; n < KEY_MAX && !KeyComplete(key, n); ++n) {
+  for (std::size_t n = 1; n < KEY_MAX && !KeyComplete(key, n); ++n) {
     pollfd p{fd, POLLIN, 0};
     if (poll(&p, 1, KEY_GAP_MS) != 1 || read(fd, key + n, 1) != 1) {
       return;
     }
   }
+}
+
+using Dispositions = struct sigaction[std::size(SIGNALS)];
+
+// While the terminal is in raw mode, the signals that end the program put it
+// back first. A signal the session ignores (under nohup, say) stays ignored.
+void CatchSignals(Dispositions& before) {
+  struct sigaction restore = {};
+  restore.sa_handler = RestoreAndDie;
+  for (std::size_t i = 0; i < std::size(SIGNALS); ++i) {
+    sigaction(SIGNALS[i], nullptr, &before[i]);
+    if (before[i].sa_handler != SIG_IGN) {
+      sigaction(SIGNALS[i], &restore, nullptr);
+    }
+  }
+}
+
+void ReleaseSignals(const Dispositions& before) {
+  for (std::size_t i = 0; i < std::size(SIGNALS); ++i) {
+    sigaction(SIGNALS[i], &before[i], nullptr);
+  }
+}
+
+// One key at a time, not echoed; Ctrl-C still interrupts.
+termios Raw(termios mode) {
+  mode.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO);
+  mode.c_cc[VMIN] = 1;
+  mode.c_cc[VTIME] = 0;
+  return mode;
 }
 
 }  // namespace
@@ -72,26 +100,13 @@ void Pause(const Terminal& t) {
   const int fd = fileno(t.in);
   termios saved{};
   if (tcgetattr(fd, &saved) == 0) {
-    termios raw = saved;
-    raw.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO);
-    raw.c_cc[VMIN] = 1;
-    raw.c_cc[VTIME] = 0;
-    // A signal the session ignores (under nohup, say) stays ignored.
-    struct sigaction before[std::size(SIGNALS)] = {};
-    struct sigaction restore = {};
-    restore.sa_handler = RestoreAndDie;
-    for (std::size_t i = 0; i < std::size(SIGNALS); ++i) {
-      sigaction(SIGNALS[i], nullptr, &before[i]);
-      if (before[i].sa_handler != SIG_IGN) {
-        sigaction(SIGNALS[i], &restore, nullptr);
-      }
-    }
+    Dispositions before{};
+    CatchSignals(before);
+    const termios raw = Raw(saved);
     tcsetattr(fd, TCSANOW, &raw);
     ReadKey(fd);
     tcsetattr(fd, TCSANOW, &saved);
-    for (std::size_t i = 0; i < std::size(SIGNALS); ++i) {
-      sigaction(SIGNALS[i], &before[i], nullptr);
-    }
+    ReleaseSignals(before);
   }
   std::fputc('\n', t.out);
 }
