@@ -9,17 +9,17 @@ namespace {
 // whatever locale the system offers. The padding is done here: one C runtime
 // (MinGW's) drops it for exactly 100000.
 void Chislo(std::FILE* out, double x, int width) {
-  char buf[32];
+  char buf[48];
   const int n = std::snprintf(buf, sizeof buf, "%g", x);
   if (n < 0) {
     return;
   }
-  const auto len = std::min(static_cast<std::size_t>(n), sizeof buf - 1);
+  auto len = std::min(static_cast<std::size_t>(n), sizeof buf - 1);
   std::replace(buf, buf + len, '.', ',');
-  std::fwrite(buf, 1, len, out);
-  for (int pad = width - static_cast<int>(len); pad > 0; --pad) {
-    std::putc(' ', out);
+  for (; len < static_cast<std::size_t>(width) && len < sizeof buf; ++len) {
+    buf[len] = ' ';
   }
+  std::fwrite(buf, 1, len, out);
 }
 
 }  // namespace
