@@ -22,10 +22,12 @@ constexpr std::array<Scale, 7> SCALES{{
     {'n', 1e-9F},
     {'p', 1e-12F},
 }};
+static_assert(SCALES.back().letter == 'p', "a scale letter is missing");
 
 // Combination code - 1 -> the two markers it stands for.
 constexpr std::array<std::string_view, 6> PAIRS{"LC", "LF", "CF",
                                                 "RC", "RL", "RF"};
+static_assert(PAIRS.back() == "RF", "a combination is missing");
 
 // The code of a line whose markers occurred as counted: two different
 // markers, once each, and no other.

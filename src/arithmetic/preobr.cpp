@@ -31,6 +31,7 @@ constexpr std::array<Step, 16> STEPS{{
     {5e-22, 1e-21, 10},
     {5e-25, 1e-24, 11},
 }};
+static_assert(STEPS.back().index == 11, "a threshold is missing");
 
 // Zero, negative values, NaN and anything below the smallest threshold keep
 // their value and take the atto label.
