@@ -24,4 +24,4 @@ echo "installing:$missing"
 sudo=
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing
