@@ -55,13 +55,18 @@ constexpr std::array<std::string_view, 4> SCALED{
     "\n L=%-15g %s Генри (индуктивность)\n",
     "\n R=%-15g %s Ом    (реактивное сопротивление)\n\n",
 };
-// The units line up: the parenthesis is the seventh character after the label.
-static_assert(Shirina(SCALED[0].substr(0, SCALED[0].find('('))) ==
-                  Shirina(SCALED[3].substr(0, SCALED[3].find('('))) &&
-              Shirina(SCALED[1].substr(0, SCALED[1].find('('))) ==
-                  Shirina(SCALED[2].substr(0, SCALED[2].find('('))) &&
-              Shirina(SCALED[0].substr(0, SCALED[0].find('('))) ==
-                  Shirina(SCALED[1].substr(0, SCALED[1].find('('))));
+// In every scaled line the unit's parenthesis is the seventh character after
+// the space that follows the label, so the units line up.
+constexpr bool UnitsAligned() {
+  for (std::string_view line : SCALED) {
+    const std::size_t unit = line.find("%s ") + 3;
+    if (Shirina(line.substr(unit, line.find('(') - unit)) != 6) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(UnitsAligned());
 
 constexpr std::string_view CLOSING =
     "------------------------------------------------------------------------"
