@@ -1,12 +1,15 @@
 # The two commands of the README: `make run` builds and starts the
 # calculator; `make check` builds every configuration and passes every test.
-.PHONY: run check bench
+.PHONY: run app check bench
 
-run:
+run: app
+	@./build/release/rezonans
+
+# The optimised program alone, without the tests.
+app:
 	@sh tools/deps.sh build
 	cmake --preset release -DREZONANS_TESTS=OFF -DREZONANS_PACKAGE_TEST=OFF >/dev/null
 	cmake --build --preset release --target rezonans
-	@./build/release/rezonans
 
 check:
 	sh tools/deps.sh check
@@ -26,7 +29,5 @@ check:
 	cmake --build --preset windows
 	ctest --preset windows
 
-bench:
-	cmake --preset release -DREZONANS_TESTS=OFF -DREZONANS_PACKAGE_TEST=OFF >/dev/null
-	cmake --build --preset release --target rezonans
+bench: app
 	sh bench/batch.sh build/release/rezonans

@@ -12,7 +12,9 @@ mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
 # The scratch root has no libc of its own to satisfy the dependencies.
 dpkg --root="$root" --force-depends --force-script-chrootless -i "$deb" \
   >"$root/dpkg.log" 2>&1 || { cat "$root/dpkg.log"; exit 1; }
-dpkg --root="$root" -L rezonans | grep -x -e /usr/bin/rezonans -e /usr/share/man/man1/rezonans.1.gz
-[ "$(dpkg --root="$root" -L rezonans | grep -c -x -e /usr/bin/rezonans -e /usr/share/man/man1/rezonans.1.gz)" = 2 ] || exit 1
+installed=$(dpkg --root="$root" -L rezonans |
+  grep -x -e /usr/bin/rezonans -e /usr/share/man/man1/rezonans.1.gz)
+echo "$installed"
+[ "$(echo "$installed" | wc -l)" = 2 ] || exit 1
 zcat "$root/usr/share/man/man1/rezonans.1.gz" | groff -k -t -man -Tutf8 -ww -z || exit 1
 sh "$(dirname "$0")/transcript.sh" "$in" "$expected" "$root/usr/bin/rezonans"
