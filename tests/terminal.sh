@@ -18,15 +18,26 @@ wait_for() {
   fail "no line matching '$1'"; return 1
 }
 first_line() { screen | head -1; }
+# Waits up to five seconds until no line matches the pattern.
+wait_gone() {
+  i=0
+  while [ $i -lt 50 ]; do
+    screen | grep -q -- "$1" || return 0
+    sleep 0.1; i=$((i + 1))
+  done
+  fail "a line matching '$1' stayed"; return 1
+}
 # Starts the program, on a tmux server of its own, in a shell that reports
-# its exit status and the terminal's modes afterwards.
+# its exit status and then, on a line written at once, the terminal's modes.
 start() {
   tm kill-server 2>/dev/null
   runs=$((runs + 1))
   tm -f /dev/null new-session -d -s t -x 100 -y 60 \
-    "trap : INT; '$program'; echo EXIT=\$?; stty -a | tr ' ' '\n' | grep -x -E -- '-?(icanon|echo)' | tr '\n' ' '; echo; sleep 60"
+    "trap : INT; '$program'; s=\$?; m=\$(stty -a | tr ' ' '\n' | grep -x -E -- '-?(icanon|echo)' | tr '\n' ' '); echo EXIT=\$s; echo \"MODES=\$m\"; sleep 60"
   wait_for 'Введите данные\.'
 }
+# Waits for the line the shell writes last after the program ends.
+wait_end() { wait_for '^MODES='; }
 MENU1='q - выход из программы , w - очистка экрана'
 PAUSE='Для продолжения нажмите любую клавишу \. \. \.'
 
@@ -40,34 +51,38 @@ sleep 0.5
 screen | tail -n +2 | grep -q "$MENU1" && fail "the pause did not wait"
 # Keys that send several bytes; Delete's 3 would reach an entry if it leaked.
 tm send-keys -t t DC
+wait_gone "$PAUSE"
 wait_for '^Введите данные\.'
-[ "$(first_line)" = "$MENU1" ] || fail "screen not cleared after the key"
-screen | grep -q "$PAUSE" && fail "the pause prompt survived the clearing"
+[ "$(first_line)" = "$MENU1" ] || fail "menu not on the first line after the key"
+screen | grep -q '4,5ul 10nc' && fail "the entry survived the clearing"
 tm send-keys -t t '1KF1R' Enter
 wait_for "$PAUSE"
 screen | grep -q '^Введите данные\.  1KF1R$' || fail "a trace of the key on the prompt line"
 screen | grep -q '^1KF1R  обработанная строка данных$' || fail "a trace of the key in the entry"
 tm send-keys -t t Up
-wait_for '^Введите данные\.'
-tm send-keys -t t 'w' Enter
+wait_gone "$PAUSE"
+tm send-keys -t t 'w'
+wait_for '^Введите данные\.  w$'
+tm send-keys -t t Enter
+wait_gone '^Введите данные\.  w$'
+[ "$(screen | grep -c -x -- "$MENU1")" -eq 1 ] || fail "w did not clear the screen"
 sleep 0.3
-[ "$(first_line)" = "$MENU1" ] || fail "w did not clear the screen"
 screen | grep -q "$PAUSE" && fail "w paused"
 tm send-keys -t t 'q' Enter
-wait_for '^EXIT='
+wait_end
 screen | grep -q '^EXIT=0$' || fail "q did not end with status 0"
 
 start
 tm send-keys -t t '1uC1R' Enter
 wait_for "$PAUSE"
 tm send-keys -t t C-c
-wait_for '^EXIT='
+wait_end
 screen | grep -q '^EXIT=130$' || fail "Ctrl-C at the pause did not end as an interrupt"
-screen | grep -q '^icanon echo *$' || fail "the terminal was left without echo or line editing"
+screen | grep -q '^MODES=icanon echo *$' || fail "the terminal was left without echo or line editing"
 
 start
 tm send-keys -t t C-d
-wait_for '^EXIT='
+wait_end
 screen | grep -q '^EXIT=0$' || fail "Ctrl-D at the prompt did not end with status 0"
 
 echo "$fails failed"
