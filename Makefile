@@ -5,29 +5,21 @@
 run: app
 	@./build/release/rezonans
 
-# The optimised program alone, without the tests.
+# The optimised program alone, without building the tests.
 app:
 	@sh tools/deps.sh build
-	cmake --preset release -DREZONANS_TESTS=OFF -DREZONANS_PACKAGE_TEST=OFF >/dev/null
+	cmake --preset release >/dev/null
 	cmake --build --preset release --target rezonans
+
+PRESETS = default asan release fuzz windows
 
 check:
 	sh tools/deps.sh check
-	cmake --preset default
-	cmake --build --preset default
-	ctest --preset default
-	cmake --preset asan
-	cmake --build --preset asan
-	ctest --preset asan
-	cmake --preset release -DREZONANS_TESTS=ON -DREZONANS_PACKAGE_TEST=ON
-	cmake --build --preset release
-	ctest --preset release
-	cmake --preset fuzz
-	cmake --build --preset fuzz
-	ctest --preset fuzz -R '^fuzz\.' --verbose
-	cmake --preset windows
-	cmake --build --preset windows
-	ctest --preset windows
+	set -e; for preset in $(PRESETS); do \
+	  cmake --preset $$preset; \
+	  cmake --build --preset $$preset; \
+	  ctest --preset $$preset; \
+	done
 
 bench: app
 	sh bench/batch.sh build/release/rezonans
