@@ -1,21 +1,53 @@
 #!/bin/sh
-# Pipes 100,000 mixed entries through the calculator, output to /dev/null,
-# and prints the time per entry and the peak memory. Usage: batch.sh PROGRAM
+# Pipes 100,000 mixed entries through the calculator and through a plain C
+# stdio program doing the same job (bare.c), in the same run, output to
+# /dev/null; prints the time per entry, the start-up time and the peak memory
+# of each, and their ratios. Usage: batch.sh PROGRAM
 program=$1
 entries=${ENTRIES:-100000}
-input=$(mktemp) || exit 1
-trap 'rm -f "$input"' EXIT
+dir=$(mktemp -d) || exit 1
+trap 'rm -rf "$dir"' EXIT
+cc -O2 -o "$dir/bare" "$(dirname "$0")/bare.c" -lm || exit 1
 # Every combination code, invalid lines, a clear-screen command, long digits.
 awk -v n="$entries" 'BEGIN {
   split("4,5ul 10nc|2.2mL1uF|100KF 1nC|1uC1R|50r 10ul|1KF1R|0L1C|xyz|1L2L3C|5w|0.123456789012345L1nC|100mL 50Hz", e, "|")
   for (i = 0; i < n; i++) print e[i % 12 + 1]
-}' >"$input"
-best=
-for run in 1 2 3 4 5; do
-  /usr/bin/time -f '%e %M' -o "$input.time" "$program" <"$input" >/dev/null
-  read -r seconds kib <"$input.time"
-  echo "run $run: $seconds s, peak $kib KiB"
-  best=$(printf '%s\n%s\n' "$best" "$seconds" | grep . | sort -n | head -1)
-done
-rm -f "$input.time"
-awk -v s="$best" -v n="$entries" 'BEGIN { printf "best: %.2f us per entry (%d entries)\n", s * 1e6 / n, n }'
+}' >"$dir/input"
+"$program" <"$dir/input" >"$dir/program.out"
+"$dir/bare" <"$dir/input" >"$dir/bare.out"
+cmp "$dir/program.out" "$dir/bare.out" || { echo "the two programs differ"; exit 1; }
+
+# Seconds of the fastest of seven batch runs; the two programs take turns,
+# so that a busy moment of the machine falls on both.
+batch() {
+  for run in 1 2 3 4 5 6 7; do
+    for p in "$@"; do
+      start=$(date +%s%N)
+      "$p" <"$dir/input" >/dev/null
+      echo "$p $(($(date +%s%N) - start))"
+    done
+  done >"$dir/runs"
+  for p in "$@"; do
+    awk -v p="$p" '$1 == p { print $2 / 1e9 }' "$dir/runs" | sort -g | head -1
+  done
+}
+peak() { /usr/bin/time -f %M "$1" <"$dir/input" 2>&1 >/dev/null; }
+# Mean seconds from start to exit on empty input, without a shell between.
+startup() {
+  hyperfine -N --warmup 50 --runs 1000 --style none --export-csv "$dir/csv" "$1" </dev/null
+  awk -F, 'NR == 2 { print $2 }' "$dir/csv"
+}
+set -- "$program" "$dir/bare"
+{ read -r p_s; read -r b_s; } <<EOF
+$(batch "$@")
+EOF
+p_kib=$(peak "$1") b_kib=$(peak "$2")
+p_start=$(startup "$1") b_start=$(startup "$2")
+awk -v n="$entries" -v ps="$p_s" -v bs="$b_s" -v pk="$p_kib" -v bk="$b_kib" \
+  -v pst="$p_start" -v bst="$b_start" 'BEGIN {
+  printf "%-9s %14s %12s %10s\n", "", "us per entry", "start-up ms", "peak MiB"
+  printf "%-9s %14.2f %12.3f %10.1f\n", "rezonans", ps * 1e6 / n, pst * 1e3, pk / 1024
+  printf "%-9s %14.2f %12.3f %10.1f\n", "bare C", bs * 1e6 / n, bst * 1e3, bk / 1024
+  printf "%-9s %14.2f %12.2f\n", "ratio", ps / bs, pst / bst
+  printf "(%d entries, fastest of seven batch runs; start-up: mean of 1000 runs on empty input)\n", n
+}'
