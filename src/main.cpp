@@ -1,8 +1,9 @@
 #include "dialogue/dialogue.h"
 
-int main() {
-  const Terminal t = TerminalOpen(stdin, stdout);
-  const int status = Dialog(t);
+int main(int argc, char** argv) {
+  const Parametry p = Razbor(argc, argv);
+  Terminal t = TerminalOpen(p.deistvie == Deistvie::Dialog);
+  const int status = Zapusk(t, p);
   TerminalClose(t);
   return status;
 }

@@ -1,17 +1,22 @@
 #!/bin/sh
 # Drives the program in a real pseudo-terminal (tmux) as a user would and
-# checks what the screen shows. Usage: terminal.sh PROGRAM
+# checks what the screen shows. Usage: terminal.sh PROGRAM [wine]
+# With wine, PROGRAM is the Windows build, run in a Wine console ($WINEPREFIX).
 program=$1
+# How long a wait may take, in tenths of a second: Wine starts slowly.
+limit=50
+[ "${2:-}" = wine ] && limit=300
 runs=0
 fails=0
+scratch=$(mktemp -d) || exit 1
 tm() { tmux -L "rezonans-test-$$-$runs" "$@"; }
-trap 'tm kill-server 2>/dev/null' EXIT
+trap 'tm kill-server 2>/dev/null; sleep 0.2; rm -rf "$scratch"' EXIT
 screen() { tm capture-pane -p -t t 2>/dev/null; }
 fail() { echo "FAIL: $1"; echo "--- screen:"; screen; echo "---"; fails=$((fails + 1)); }
-# Polls for up to five seconds until the command succeeds.
+# Polls until the command succeeds, for five seconds (thirty under Wine).
 poll() {
   i=0
-  while [ $i -lt 50 ]; do
+  while [ $i -lt $limit ]; do
     "$@" && return 0
     sleep 0.1; i=$((i + 1))
   done
@@ -22,40 +27,95 @@ lacks() { ! shows "$1"; }
 wait_for() { poll shows "$1" || { fail "no line matching '$1'"; return 1; }; }
 wait_gone() { poll lacks "$1" || { fail "a line matching '$1' stayed"; return 1; }; }
 first_line() { screen | head -1; }
-# Starts the program, on a tmux server of its own, in a shell that reports
-# its exit status and then, on a line written at once, the terminal's modes.
-start() {
+# Waits for the prompt, and a moment for the line editor to take the keys.
+prompt() { wait_for '^Введите данные\. *$' && sleep 0.3; }
+# Starts a tmux server of its own running COMMAND in a home of its own (the
+# history lives there): start HOME COMMAND
+session() {
   tm kill-server 2>/dev/null
   runs=$((runs + 1))
-  tm -f /dev/null new-session -d -s t -x 100 -y 60 \
-    "trap : INT; '$program'; s=\$?; m=\$(stty -a | tr ' ' '\n' | grep -x -E -- '-?(icanon|echo)' | tr '\n' ' '); echo EXIT=\$s; echo \"MODES=\$m\"; sleep 60"
-  wait_for 'Введите данные\.'
+  tm -f /dev/null new-session -d -s t -x 100 -y 60 "env HOME='$1' $2"
+}
+# Runs the program, with the environment given, in a shell that reports its
+# exit status and then, on a line written at once, the terminal's modes; the
+# shell restores nothing itself. start HOME [VAR=value...]
+start() {
+  dir=$1
+  shift
+  session "$dir" "sh -c \"trap : INT QUIT; env $* '$program'; s=\\\$?; m=\\\$(stty -a | tr ' ' '\n' | grep -x -E -- '-?(icanon|echo)' | tr '\n' ' '); echo EXIT=\\\$s; echo MODES=\\\$m; sleep 60\""
+  prompt
 }
 # Waits for the line the shell writes last after the program ends.
 wait_end() { wait_for '^MODES='; }
+ended() {
+  wait_end
+  shows "^EXIT=$1\$" || fail "$2: exit status not $1"
+  shows '^MODES=icanon echo *$' || fail "$2: the terminal was left without echo or line editing"
+}
+echoes() { shows "^$1  обработанная строка данных\$" || fail "$2"; }
+# Types KEYS and Enter, checks the echo of the entry the program answers,
+# and ends the pause: answers ECHO FAILURE KEYS...
+answers() {
+  expected=$1 failure=$2
+  shift 2
+  tm send-keys -t t "$@" Enter
+  wait_for "$PAUSE" || return
+  echoes "$expected" "$failure"
+  tm send-keys -t t x && wait_gone "$PAUSE" && prompt
+}
 MENU1='q - выход из программы , w - очистка экрана'
 PAUSE='Для продолжения нажмите любую клавишу \. \. \.'
+home=$scratch/home
+mkdir "$home"
+# The first answer: the menu at the top, the echo, the report, and a pause
+# that waits.
+first_answer() {
+  [ "$(first_line)" = "$MENU1" ] || fail "menu not on the first line"
+  tm send-keys -t t '4,5ul 10nc' Enter
+  wait_for "$PAUSE"
+  echoes '4\.5uL10nC' "echo"
+  shows '^ R=21,2132         (^ +1)       Ом    (реактивное сопротивление)$' || fail "report"
+  sleep 1
+  screen | tail -n +2 | grep -q "$MENU1" && fail "the pause did not wait"
+}
+finish() {
+  echo "$fails failed"
+  [ "$fails" -eq 0 ]
+  exit
+}
 
-start
-[ "$(first_line)" = "$MENU1" ] || fail "menu not on the first line"
-tm send-keys -t t '4,5ul 10nc' Enter
-wait_for "$PAUSE"
-shows '^4\.5uL10nC  обработанная строка данных$' || fail "echo"
-shows '^ R=21,2132         (^ +1)       Ом    (реактивное сопротивление)$' || fail "report"
-sleep 0.5
-screen | tail -n +2 | grep -q "$MENU1" && fail "the pause did not wait"
+# The Windows console: the system's pause and cls, the console's code page.
+# Wine converts the console's output to the terminal's encoding.
+if [ "${2:-}" = wine ]; then
+  PAUSE='Press any key to continue\|нажмите любую клавишу'
+  session "$home" "env LANG=C.UTF-8 WINEDEBUG=-all WINEPREFIX='$WINEPREFIX' wine '$program' 2>/dev/null; echo EXIT=\$?; sleep 60"
+  prompt
+  first_answer
+  tm send-keys -t t x
+  wait_gone "$PAUSE"
+  prompt
+  [ "$(first_line)" = "$MENU1" ] || fail "the screen was not cleared"
+  answers '1KF1R' "the next entry" '1KF1R'
+  tm send-keys -t t q Enter
+  wait_for '^EXIT=0$'
+  finish
+fi
+
+start "$home"
+first_answer
 # Keys that send several bytes; Delete's 3 would reach an entry if it leaked.
 tm send-keys -t t DC
 wait_gone "$PAUSE"
-wait_for '^Введите данные\.'
+prompt
 [ "$(first_line)" = "$MENU1" ] || fail "menu not on the first line after the key"
 shows '4,5ul 10nc' && fail "the entry survived the clearing"
 tm send-keys -t t '1KF1R' Enter
 wait_for "$PAUSE"
 shows '^Введите данные\.  1KF1R$' || fail "a trace of the key on the prompt line"
-shows '^1KF1R  обработанная строка данных$' || fail "a trace of the key in the entry"
+echoes '1KF1R' "a trace of the key in the entry"
 tm send-keys -t t Up
 wait_gone "$PAUSE"
+prompt
 tm send-keys -t t 'w'
 wait_for '^Введите данные\.  w$'
 tm send-keys -t t Enter
@@ -64,21 +124,101 @@ wait_gone '^Введите данные\.  w$'
 sleep 0.3
 shows "$PAUSE" && fail "w paused"
 tm send-keys -t t 'q' Enter
-wait_end
-shows '^EXIT=0$' || fail "q did not end with status 0"
+ended 0 "q"
 
-start
+# Line editing: editing keys edit, and never reach the entry.
+start "$home"
+answers '4\.5uL10nC' "Delete or Right at the end of the line changed the entry" \
+  '4.5uL10' DC Right 'nC'
+answers '4\.5uL10nC' "Up did not recall the last entry" Up
+answers '24\.5uL10nC' "Home then a digit did not insert at the start" Up Home 2
+answers '24\.5uL10F' "Backspace did not edit" Up BSpace BSpace F
+tm send-keys -t t q Enter
+ended 0 "q after editing"
+[ "$(stat -c %a "$home/.local/state/rezonans" "$home/.local/state/rezonans/history" | tr '\n' ' ')" = "700 600 " ] ||
+  fail "the history is not the owner's alone"
+
+# The history survives a restart.
+start "$home"
+answers '24\.5uL10F' "the history did not survive a restart" Up
+tm send-keys -t t C-d
+ended 0 "Ctrl-D at the prompt"
+
+# A home that cannot be written, and history files that are none: the
+# program works with a history in memory only, says nothing, and leaves the
+# file alone.
+head -c 1000000 /dev/zero | tr '\0' 7 >"$scratch/long-line"
+head -c 100000 /dev/urandom >"$scratch/binary"
+truncate -s 100M "$scratch/huge"
+start /proc
+answers '1uC1R' "no answer with an unwritable home" '1uC1R'
+answers '1uC1R' "no history in memory with an unwritable home" Up
+lacks 'rezonans:' || fail "a message about the history"
+for garbage in long-line binary huge; do
+  mkdir -p "$home/.local/state/rezonans"
+  cp "$scratch/$garbage" "$home/.local/state/rezonans/history"
+  start "$home"
+  answers '1uC1R' "no answer with a history file of $garbage" '1uC1R'
+  cmp -s "$scratch/$garbage" "$home/.local/state/rezonans/history" ||
+    fail "a history file of $garbage was overwritten"
+done
+
+# Signals at the pause, under a parent that restores nothing.
+start "$home"
 tm send-keys -t t '1uC1R' Enter
 wait_for "$PAUSE"
 tm send-keys -t t C-c
-wait_end
-shows '^EXIT=130$' || fail "Ctrl-C at the pause did not end as an interrupt"
-shows '^MODES=icanon echo *$' || fail "the terminal was left without echo or line editing"
+ended 130 "Ctrl-C at the pause"
+start "$home"
+tm send-keys -t t '1uC1R' Enter
+wait_for "$PAUSE"
+tm send-keys -t t 'C-\'
+ended 131 "Ctrl-\\ at the pause"
+start "$home"
+tm send-keys -t t '1uC1R' Enter
+wait_for "$PAUSE"
+kill -TERM "$(pgrep -P "$(tm display -p -t t '#{pane_pid}')" -n)"
+ended 143 "SIGTERM at the pause"
 
-start
-tm send-keys -t t C-d
+# A terminal that cannot clear gets no escape bytes.
+start "$home" TERM=dumb
+tm pipe-pane -o -t t "cat >'$scratch/dumb'"
+tm send-keys -t t '1uC1R' Enter
+wait_for "$PAUSE"
+tm send-keys -t t x
+poll sh -c "[ \$(tmux -L 'rezonans-test-$$-$runs' capture-pane -p -t t | grep -c '^Введите данные') -eq 2 ]"
+sleep 0.3
+tm send-keys -t t q Enter
 wait_end
-shows '^EXIT=0$' || fail "Ctrl-D at the prompt did not end with status 0"
+grep -q "$(printf '\033')" "$scratch/dumb" && fail "escape bytes on a dumb terminal"
 
-echo "$fails failed"
-[ "$fails" -eq 0 ]
+# Job control, in a shell that has it: Ctrl-Z and fg at the pause and at the
+# prompt.
+session "$home" "TERM=screen PS1='$ ' bash --norc --noprofile -i"
+wait_for '^\$ *$' && tm send-keys -t t "'$program'" Enter
+prompt
+tm send-keys -t t '1uC1R' Enter
+wait_for "$PAUSE"
+tm send-keys -t t C-z
+wait_for 'Stopped' && tm send-keys -t t fg Enter
+poll sh -c "tmux -L 'rezonans-test-$$-$runs' capture-pane -p -t t | grep . | tail -1 | grep -q -- '$PAUSE'" ||
+  fail "the pause was not shown again after fg"
+tm send-keys -t t x
+wait_gone 'Stopped'
+prompt
+tm send-keys -t t '4.5u'
+sleep 0.3
+tm send-keys -t t C-z
+wait_for 'Stopped' && tm send-keys -t t fg Enter
+wait_for '^Введите данные\.  4\.5u$' && sleep 0.3
+tm send-keys -t t 'L10nC' Enter
+wait_for "$PAUSE"
+echoes '4\.5uL10nC' "the entry after Ctrl-Z at the pause and at the prompt"
+lacks 'Данные введены неверно' || fail "a key leaked after fg"
+tm send-keys -t t x
+prompt
+# The shell's $? after fg is the program's exit status.
+tm send-keys -t t q Enter
+wait_for '^\$ *$' && tm send-keys -t t 'echo EXIT=$?' Enter
+wait_for '^EXIT=0$'
+finish

@@ -2,25 +2,43 @@
 # Runs the program on NAME.in with an empty environment and compares its
 # standard output with NAME.out byte for byte; a unified diff on failure.
 # Usage: transcript.sh NAME.in NAME.out PROGRAM [native|wine]
+# Beside NAME.in there may be NAME.args, the arguments, one a line; NAME.err,
+# the standard error expected; NAME.status, the exit status expected (else 0).
 # Under wine the output is Windows-1251 with CRLF line ends, and is read so.
 in=$1 expected=$2 program=$3 mode=${4:-native}
+case=${in%.in}
 actual=$(mktemp) || exit 1
-trap 'rm -f "$actual" "$actual.raw"' EXIT
+trap 'rm -f "$actual" "$actual.raw" "$actual.err" "$actual.err.raw"' EXIT
+set --
+if [ -f "$case.args" ]; then
+  while IFS= read -r arg; do set -- "$@" "$arg"; done <"$case.args"
+fi
+# Windows output as the other platforms write it: UTF-8, LF line ends.
+unix() {
+  if tr -d '\r' <"$1" | cmp -s - "$1" && [ -s "$1" ]; then
+    echo "no CRLF line ends in the Windows output"; return 1
+  fi
+  sed 's/\r$//' "$1" | iconv -f CP1251 -t UTF-8 >"$2"
+}
 if [ "$mode" = wine ]; then
   env -i PATH=/usr/bin:/bin HOME="$WINEPREFIX" WINEPREFIX="$WINEPREFIX" \
-    WINEDEBUG=-all timeout 120 wine "$program" <"$in" >"$actual.raw"
+    WINEDEBUG=-all timeout 120 wine "$program" "$@" <"$in" >"$actual.raw" 2>"$actual.err.raw"
   status=$?
-  if tr -d '\r' <"$actual.raw" | cmp -s - "$actual.raw"; then
-    echo "no CRLF line ends in the Windows output"; exit 1
-  fi
-  sed 's/\r$//' "$actual.raw" | iconv -f CP1251 -t UTF-8 >"$actual" || exit 1
-  # The Windows C runtime writes a NaN without its sign.
-  sed 's/-nan/nan /g' "$expected" >"$actual.raw" && expected=$actual.raw
+  unix "$actual.raw" "$actual" || exit 1
+  # Wine's own complaints come before the program's words.
+  grep -a -v -e '^it looks like wine32' -e '^multiarch needs' -e '^execute "dpkg' \
+    -e '^apt-get install wine32' "$actual.err.raw" >"$actual.raw"
+  unix "$actual.raw" "$actual.err" || exit 1
 else
-  env -i timeout 60 "$program" <"$in" >"$actual"
+  env -i timeout 60 "$program" "$@" <"$in" >"$actual" 2>"$actual.err"
   status=$?
 fi
-if [ "$status" -ne 0 ]; then
-  echo "exit status $status, expected 0"; exit 1
+want=0
+[ -f "$case.status" ] && read -r want <"$case.status"
+if [ "$status" -ne "$want" ]; then
+  echo "exit status $status, expected $want"; exit 1
+fi
+if [ -f "$case.err" ]; then
+  diff -u "$case.err" "$actual.err" || exit 1
 fi
 diff -u "$expected" "$actual"

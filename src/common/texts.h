@@ -19,9 +19,12 @@ constexpr std::size_t Shirina(std::string_view s) {
   return n;
 }
 
-// The menu, written whole before every prompt; the cursor stays after the
-// prompt's two trailing spaces.
-constexpr const char* MENU =
+// The prompt, the last line of the menu; the cursor stays after its two
+// trailing spaces. The line editor draws it anew when it redraws the line.
+constexpr std::string_view PROMPT = "Введите данные.  ";
+
+// The menu, written whole before every prompt.
+constexpr std::string_view MENU =
     "q - выход из программы , w - очистка экрана\n\n"
     "Символы обрабатываемые программой- qw0123456789.,GMKmunpLCFRlcfr\n"
     "G M K m u n p - коэффициенты гиго мего кило мили микро нано пико. \n"
@@ -29,24 +32,25 @@ constexpr const char* MENU =
     "индуктивности, ёмкости, частоты, реактивного сопротивления.\n\n"
     "Пример ввода 4.5 микрогенри - 4.5uL либо 4,5ul \n"
     "\n\nВведите данные.  ";
+static_assert(MENU.ends_with(PROMPT));
 
 constexpr std::string_view RULE = "------------------------------------\n";
 static_assert(RULE.size() == 36 + 1);
 
-constexpr const char* CAPTION = "  обработанная строка данных";
+constexpr std::string_view CAPTION = "  обработанная строка данных";
 
-constexpr const char* INVALID =
+constexpr std::string_view INVALID =
     "Данные введены неверно\n"
     "Попробуйте ещё раз\n";
 
 constexpr std::string_view PARSED =
     "\nF=%-10g C=%-10g L=%-10g R=%-10g  \n\nКомбинация введёных данных %d\n";
 
-constexpr const char* HEADING = "\n\n           Вывод результатов\n\n";
+constexpr std::string_view HEADING = "\n\n           Вывод результатов\n\n";
 
 constexpr std::string_view PLAIN = " F=%-10g   C=%-10g   L=%-10g   R=%-10g\n";
 
-constexpr const char* UNDERLINE = "        ----------\n";
+constexpr std::string_view UNDERLINE = "        ----------\n";
 
 // One line of the scaled part per quantity, in the order they are printed.
 constexpr std::array<std::string_view, 4> SCALED{
@@ -73,9 +77,33 @@ constexpr std::string_view CLOSING =
     "\n";
 static_assert(CLOSING.size() == 72 + 1);
 
-constexpr const char* PAUSE = "Для продолжения нажмите любую клавишу . . . ";
+constexpr std::string_view PAUSE =
+    "Для продолжения нажмите любую клавишу . . . ";
 
-constexpr const char* WRITE_FAILED = "rezonans: ошибка записи результатов\n";
+// Failures, on standard error, each followed by the system's reason.
+constexpr std::string_view WRITE_FAILED =
+    "rezonans: ошибка записи результатов: ";
+constexpr std::string_view READ_FAILED = "rezonans: ошибка чтения: ";
+
+// The command line. The version is the one the build defines.
+constexpr std::string_view USAGE =
+    "Использование: rezonans [ПАРАМЕТР]... [ЗАПИСЬ]...\n"
+    "Резонанс идеального LC-контура: по двум величинам из L, C, F, R "
+    "вычисляет\n"
+    "две другие. Запись - числа с буквами величин: 4.5uL10nC - это 4,5 мкГн и\n"
+    "10 нФ. Без записей программа ведёт диалог, с записями отвечает на "
+    "каждую.\n"
+    "\n"
+    "  -h, --help     показать эту справку и выйти\n"
+    "  -V, --version  показать версию и выйти\n"
+    "  --             всё дальнейшее - записи\n"
+    "\n"
+    "Руководство: man rezonans\n";
+constexpr std::string_view VERSION =
+    "rezonans " REZONANS_VERSION ", лицензия MIT\n";
+// The unknown option stands between the two halves.
+constexpr std::string_view UNKNOWN_OPTION = "rezonans: неизвестный параметр «";
+constexpr std::string_view SEE_HELP = "»; справка: rezonans --help\n";
 
 // The prefix labels, by the index the display scaling returns.
 constexpr std::array<std::string_view, 17> mnoj{

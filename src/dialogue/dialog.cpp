@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 #include "../arithmetic/arithmetic.h"
 #include "../common/texts.h"
@@ -6,62 +8,98 @@
 
 namespace {
 
-// Puts everything written so far on the screen before the program waits.
-// False once the output can take nothing more.
-bool Flushed(std::FILE* out) {
-  return std::fflush(out) == 0 && std::ferror(out) == 0;
-}
-
-// A reader that went away (a broken pipe) wanted no more output; any other
-// write failure lost results, and the exit status says so.
-int WriteFailed() {
-  if (errno == EPIPE) {
-    return 0;
+// The longest answer: the echo of 80 kept characters, every text, twelve
+// numbers in fields of at most 15 characters (%g writes at most 13), the
+// combination code and the longest label four times.
+constexpr std::size_t OTVET_MAX = [] {
+  constexpr std::size_t NUMBER = 15;
+  std::size_t label = 0;
+  for (std::string_view m : mnoj) {
+    label = std::max(label, m.size());
   }
-  std::fputs(WRITE_FAILED, stderr);
+  std::size_t n = RULE.size() + (LLL - 1) + CAPTION.size() + 1 + PARSED.size() +
+                  RULE.size() + HEADING.size() + PLAIN.size() +
+                  UNDERLINE.size() + CLOSING.size();
+  for (std::string_view line : SCALED) {
+    n += line.size() + label;
+  }
+  return n + 12 * NUMBER + 1;
+}();
+static_assert(OTVET_MAX <= sizeof(Tekst::bytes));
+
+// Says on standard error what failed and the system's reason; status 1.
+int Failed(std::string_view what, int error) {
+  std::fwrite(what.data(), 1, what.size(), stderr);
+  std::fputs(std::strerror(error), stderr);
+  std::fputc('\n', stderr);
   return 1;
 }
 
 // Echoes the line, parses it and answers it: the parsed values and the
-// report, or the invalid-data message. Then the pause.
-void Otvet(const Terminal& t, const char* str) {
+// report, or the invalid-data message. Then the pause. False for invalid data.
+bool Otvet(const Terminal& t, const char* str) {
+  Tekst tx;
+  Dobavit(tx, RULE);
+  Printl(tx, str);
+  Dobavit(tx, "\n");
   float L = 0;
   float C = 0;
   float F = 0;
   float R = 0;
-  std::fputs(RULE.data(), t.out);
-  Printl(t.out, str);
-  std::fputc('\n', t.out);
   const int tip = Obrabotka(str, &L, &C, &F, &R);
   if (tip == 0) {
-    std::fputs(INVALID, t.out);
+    Dobavit(tx, INVALID);
   } else {
-    Pechat(t.out, PARSED.data(), {F, C, L, R, tip});
-    Otchet(t.out, &L, &C, &F, &R, tip);
+    Pechat(tx, PARSED, {F, C, L, R, tip});
+    Otchet(tx, &L, &C, &F, &R, tip);
   }
+  std::fwrite(tx.bytes.data(), 1, tx.n, t.out);
   Pause(t);
+  return tip != 0;
+}
+
+// Answers the lines of `in` until q or the end of the input; with `menu`,
+// the menu comes before every line. `invalid` counts the invalid entries.
+int Cikl(const Terminal& t, Vhod& in, bool menu, bool& invalid) {
+  char str[LLL];
+  for (;;) {
+    if (menu) {
+      std::fwrite(MENU.data(), 1, MENU.size(), t.out);
+    }
+    if (std::ferror(t.out) != 0) {
+      return WriteFailed();
+    }
+    const int tip = Vvod(in, str);
+    if (tip == 101) {
+      // At end of input the shell's prompt belongs on a line of its own.
+      if (t.interactive && in.konec) {
+        std::fputc('\n', t.out);
+      }
+      if (std::fflush(t.out) != 0 || std::ferror(t.out) != 0) {
+        return WriteFailed();
+      }
+      return in.oshibka != 0 ? Failed(READ_FAILED, in.oshibka) : 0;
+    }
+    if (tip == 0 && !Otvet(t, str)) {
+      invalid = true;
+    }
+    Clear(t);
+  }
 }
 
 }  // namespace
 
-int Dialog(const Terminal& t) {
-  char str[LLL];
-  for (;;) {
-    std::fputs(MENU, t.out);
-    if (!Flushed(t.out)) {
-      return WriteFailed();
-    }
-    const int tip = Vvod(t.in, str);
-    if (tip == 101) {
-      // At end of input the shell's prompt belongs on a line of its own.
-      if (t.interactive && std::feof(t.in) != 0) {
-        std::fputc('\n', t.out);
-      }
-      return Flushed(t.out) ? 0 : WriteFailed();
-    }
-    if (tip == 0) {
-      Otvet(t, str);
-    }
-    Clear(t);
-  }
+// A reader that went away wanted no more output; any other write failure
+// lost results, and the exit status says so.
+int WriteFailed() { return errno == EPIPE ? 0 : Failed(WRITE_FAILED, errno); }
+
+int Dialog(const Terminal& t, Vhod& in) {
+  bool invalid = false;
+  return Cikl(t, in, true, invalid);
+}
+
+int Zapisi(const Terminal& t, Vhod& in) {
+  bool invalid = false;
+  const int status = Cikl(t, in, false, invalid);
+  return status != 0 || invalid ? 1 : 0;
 }

@@ -2,17 +2,16 @@
 #include "../common/texts.h"
 #include "dialogue.h"
 
-void Otchet(std::FILE* out, float* l, float* c, float* f, float* r, int tip) {
+void Otchet(Tekst& t, float* l, float* c, float* f, float* r, int tip) {
   Raschet(l, c, f, r, tip);
-  std::fputs(RULE.data(), out);
-  std::fputs(HEADING, out);
-  Pechat(out, PLAIN.data(), {*f, *c, *l, *r});
-  std::fputs(UNDERLINE, out);
+  Dobavit(t, RULE);
+  Dobavit(t, HEADING);
+  Pechat(t, PLAIN, {*f, *c, *l, *r});
+  Dobavit(t, UNDERLINE);
   float* const order[] = {f, c, l, r};
   for (std::size_t i = 0; i < SCALED.size(); ++i) {
     const int raz = Preobr(order[i]);
-    Pechat(out, SCALED[i].data(),
-           {*order[i], mnoj[static_cast<std::size_t>(raz)].data()});
+    Pechat(t, SCALED[i], {*order[i], mnoj[static_cast<std::size_t>(raz)]});
   }
-  std::fputs(CLOSING.data(), out);
+  Dobavit(t, CLOSING);
 }

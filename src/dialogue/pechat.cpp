@@ -1,48 +1,72 @@
 #include <algorithm>
-#include <cstring>
+#include <charconv>
 
 #include "dialogue.h"
 
 namespace {
 
-// One number, left-aligned in `width` characters, with the decimal comma
-// whatever locale the system offers. The padding is done here: one C runtime
-// (MinGW's) drops it for exactly 100000.
-void Chislo(std::FILE* out, double x, int width) {
-  char buf[48];
-  const int n = std::snprintf(buf, sizeof buf, "%g", x);
-  if (n < 0) {
+// The significant digits of %g. The library writes the text of printf's %g in
+// the "C" locale itself, so it is the same on every platform.
+constexpr int DIGITS = 6;
+
+char* Start(Tekst& t) { return t.bytes.data() + t.n; }
+char* Limit(Tekst& t) { return t.bytes.data() + t.bytes.size(); }
+
+void Until(Tekst& t, const char* end) {
+  t.n = static_cast<std::size_t>(end - t.bytes.data());
+}
+
+// One number, left-aligned in `width` characters, with the decimal comma.
+void Chislo(Tekst& t, double x, std::size_t width) {
+  char* const start = Start(t);
+  const auto [end, error] =
+      std::to_chars(start, Limit(t), x, std::chars_format::general, DIGITS);
+  if (error != std::errc()) {
     return;
   }
-  auto len = std::min(static_cast<std::size_t>(n), sizeof buf - 1);
-  std::replace(buf, buf + len, '.', ',');
-  for (; len < static_cast<std::size_t>(width) && len < sizeof buf; ++len) {
-    buf[len] = ' ';
+  std::replace(start, end, '.', ',');
+  const auto shown = static_cast<std::size_t>(end - start);
+  const std::size_t room = static_cast<std::size_t>(Limit(t) - end);
+  Until(t,
+        std::fill_n(end, std::min(width - std::min(width, shown), room), ' '));
+}
+
+void Celoe(Tekst& t, int n) {
+  const auto [end, error] = std::to_chars(Start(t), Limit(t), n);
+  if (error == std::errc()) {
+    Until(t, end);
   }
-  std::fwrite(buf, 1, len, out);
 }
 
 }  // namespace
 
-void Pechat(std::FILE* out, const char* fmt, std::initializer_list<Arg> args) {
+void Dobavit(Tekst& t, std::string_view s) {
+  const std::size_t k = std::min(s.size(), t.bytes.size() - t.n);
+  std::copy_n(s.data(), k, Start(t));
+  t.n += k;
+}
+
+void Pechat(Tekst& t, std::string_view fmt, std::initializer_list<Arg> args) {
   const Arg* arg = args.begin();
-  for (const char* p = fmt; *p != '\0'; ++p) {
-    const std::size_t text = std::strcspn(p, "%");
-    std::fwrite(p, 1, text, out);
-    p += text;
-    if (*p == '\0' || arg == args.end()) {
+  for (std::size_t p = 0; p < fmt.size(); ++p) {
+    const std::size_t percent = std::min(fmt.find('%', p), fmt.size());
+    Dobavit(t, fmt.substr(p, percent - p));
+    p = percent;
+    if (p == fmt.size() || arg == args.end()) {
       break;
     }
-    int width = 0;
-    for (p += *(p + 1) == '-' ? 2 : 1; *p >= '0' && *p <= '9'; ++p) {
-      width = width * 10 + (*p - '0');
+    std::size_t width = 0;
+    for (p += fmt.substr(p + 1, 1) == "-" ? 2 : 1;
+         p < fmt.size() && fmt[p] >= '0' && fmt[p] <= '9'; ++p) {
+      width = width * 10 + static_cast<std::size_t>(fmt[p] - '0');
     }
-    if (*p == 'g' && arg->kind == 'g') {
-      Chislo(out, arg->number, width);
-    } else if (*p == 's' && arg->kind == 's') {
-      std::fputs(arg->text, out);
-    } else if (*p == 'd' && arg->kind == 'd') {
-      std::fprintf(out, "%d", arg->whole);
+    const char kind = p < fmt.size() ? fmt[p] : '\0';
+    if (kind == arg->kind && kind == 'g') {
+      Chislo(t, arg->number, width);
+    } else if (kind == arg->kind && kind == 's') {
+      Dobavit(t, arg->text);
+    } else if (kind == arg->kind && kind == 'd') {
+      Celoe(t, arg->whole);
     }
     ++arg;
   }

@@ -1,10 +1,10 @@
 #include "../common/texts.h"
 #include "dialogue.h"
 
-int Printl(std::FILE* out, const char* str) {
+int Printl(Tekst& t, const char* str) {
   for (const char* p = str; *p != '\0'; ++p) {
-    std::putc(*p, out);
+    Dobavit(t, {p, 1});
   }
-  std::fputs(CAPTION, out);
+  Dobavit(t, CAPTION);
   return 0;
 }

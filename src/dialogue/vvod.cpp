@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <string_view>
 
 #include "dialogue.h"
@@ -30,17 +31,25 @@ char Fold(int ch) {
   }
 }
 
+// The next character, or EOF at the end of the input.
+int Sled(Vhod& in) {
+  if (in.pos == in.end && !Dalshe(in)) {
+    return EOF;
+  }
+  return static_cast<unsigned char>(*in.pos++);
+}
+
 }  // namespace
 
-int Vvod(std::FILE* in, char (&str)[LLL]) {
+int Vvod(Vhod& in, char (&str)[LLL]) {
   // End of input stays ended: the reader never waits at a closed console.
-  if (std::feof(in) != 0) {
+  if (in.konec) {
     return 101;
   }
   int j = 0;
   bool typed = false;
   for (;;) {
-    const int ch = std::getc(in);
+    const int ch = Sled(in);
     if (ch == '\n' || (ch == EOF && typed)) {
       str[j] = '\0';
       return 0;
@@ -54,7 +63,7 @@ int Vvod(std::FILE* in, char (&str)[LLL]) {
     }
     if (ch == 'w') {
       // The character after the command, normally the line end, goes too.
-      std::getc(in);
+      Sled(in);
       return 100;
     }
     if (ch == 'q') {

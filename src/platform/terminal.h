@@ -5,20 +5,29 @@
 #include <cstdio>
 
 struct Terminal {
-  std::FILE* in;
   std::FILE* out;
-  // Both ends are a terminal: only then do the pause and the clearing act.
+  // Standard input and output are both a terminal: only then do the pause,
+  // the clearing and the line editor act.
   bool interactive;
-  // What the platform puts back when the session ends (the console's output
-  // code page on Windows).
-  unsigned int saved;
+  // Why standard input failed (the system's error number), 0 if it did not.
+  int error;
+  // A file or a pipe is read a chunk at a time.
+  char buffer[16384];
 };
 
-// Selects the locale and prepares the console for a session on in and out.
-Terminal TerminalOpen(std::FILE* in, std::FILE* out);
+// Selects the locale and prepares a session that writes to standard output.
+// With `dialogue` it reads standard input too, through the line editor when
+// both ends are a terminal; without, it never touches standard input.
+Terminal TerminalOpen(bool dialogue);
 
 // Gives the console back as the session found it.
 void TerminalClose(const Terminal& t);
+
+// Puts everything written so far on the screen, then takes in more of
+// standard input: the next line the editor returns, or what one read of a
+// file, a pipe or a console gives. False at the end of the input or when it
+// failed (then `error` says why).
+bool TerminalRead(Terminal& t, const char** begin, const char** end);
 
 // Waits for one key press, in an interactive session only.
 void Pause(const Terminal& t);

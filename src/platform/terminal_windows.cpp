@@ -2,6 +2,7 @@
 #include <io.h>
 #include <windows.h>
 
+#include <cerrno>
 #include <clocale>
 #include <cstdlib>
 
@@ -12,12 +13,23 @@ namespace {
 // The texts are compiled to this code page.
 constexpr unsigned int CP_CYRILLIC = 1251;
 
+// The console's output code page as found, put back when the program ends.
+unsigned int found = 0;
+
 // A console, not a file, a pipe or the NUL device (which _isatty calls a
 // character device too).
-bool IsConsole(std::FILE* stream) {
+bool IsConsole(int fd) {
   DWORD mode = 0;
-  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
   return GetConsoleMode(handle, &mode) != 0;
+}
+
+// Ctrl-C, Ctrl-Break and the closing of the window end the program without
+// returning through main; the console gets its code page back first. The
+// system's own handling follows.
+BOOL WINAPI PutCodePageBack(DWORD /*event*/) {
+  SetConsoleOutputCP(found);
+  return FALSE;
 }
 
 void Run(const Terminal& t, const char* command) {
@@ -30,24 +42,40 @@ void Run(const Terminal& t, const char* command) {
 
 }  // namespace
 
-Terminal TerminalOpen(std::FILE* in, std::FILE* out) {
+Terminal TerminalOpen(bool dialogue) {
   std::setlocale(LC_ALL, "Russian");
-  const unsigned int saved = GetConsoleOutputCP();
-  SetConsoleOutputCP(CP_CYRILLIC);
-  const bool console_in = IsConsole(in);
+  found = GetConsoleOutputCP();
+  if (found != 0) {
+    SetConsoleCtrlHandler(PutCodePageBack, TRUE);
+    SetConsoleOutputCP(CP_CYRILLIC);
+  }
+  const bool console_in = dialogue && IsConsole(_fileno(stdin));
   // Redirected input is read byte for byte, as on every other platform: a
   // Ctrl-Z byte in a file is no end of input and a CR is dropped by the reader.
-  if (!console_in) {
-    _setmode(_fileno(in), _O_BINARY);
+  if (dialogue && !console_in) {
+    _setmode(_fileno(stdin), _O_BINARY);
   }
-  std::setvbuf(out, nullptr, _IOFBF, BUFSIZ);
-  return {in, out, console_in && IsConsole(out), saved};
+  std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
+  return {stdout, console_in && IsConsole(_fileno(stdout)), 0, {}};
 }
 
-void TerminalClose(const Terminal& t) {
-  if (t.saved != 0) {
-    SetConsoleOutputCP(t.saved);
+void TerminalClose(const Terminal& /*t*/) {
+  if (found != 0) {
+    SetConsoleOutputCP(found);
   }
+}
+
+bool TerminalRead(Terminal& t, const char** begin, const char** end) {
+  std::fflush(t.out);
+  const int n = _read(_fileno(stdin), t.buffer, sizeof t.buffer);
+  if (n > 0) {
+    *begin = t.buffer;
+    *end = t.buffer + n;
+    return true;
+  }
+  // A closed standard input is no input at all, not a failed one.
+  t.error = n < 0 && errno != EBADF ? errno : 0;
+  return false;
 }
 
 // The system's own pause takes its key from the console. It would read

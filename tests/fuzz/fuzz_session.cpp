@@ -7,14 +7,14 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
-  static std::FILE* const sink = std::fopen("/dev/null", "w");
-  std::FILE* in = fmemopen(const_cast<std::uint8_t*>(data), size, "r");
-  if (in == nullptr || sink == nullptr) {
+  static Terminal sink{std::fopen("/dev/null", "w"), false, 0, {}};
+  if (sink.out == nullptr) {
     return 0;
   }
-  if (Dialog(Terminal{in, sink, false, 0}) != 0) {
+  const auto* text = reinterpret_cast<const char*>(data);
+  Vhod in{text, text + size};
+  if (Dialog(sink, in) != 0) {
     std::abort();
   }
-  std::fclose(in);
   return 0;
 }

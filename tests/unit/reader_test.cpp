@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -48,9 +47,7 @@ const Case CASES[] = {
 TEST(Vvod, ReadsNormalisesAndStops) {
   for (const Case& c : CASES) {
     SCOPED_TRACE("input: " + c.input);
-    std::string data = c.input;
-    std::FILE* in = fmemopen(data.data(), data.size(), "r");
-    ASSERT_NE(in, nullptr);
+    Vhod in{c.input.data(), c.input.data() + c.input.size()};
     for (const Call& expected : c.calls) {
       char str[LLL];
       std::fill(std::begin(str), std::end(str), '#');
@@ -59,7 +56,6 @@ TEST(Vvod, ReadsNormalisesAndStops) {
         EXPECT_EQ(std::string(str), expected.line);
       }
     }
-    std::fclose(in);
   }
 }
 

@@ -1,0 +1,93 @@
+#include "signals_posix.h"
+
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+
+namespace {
+
+// What the handlers need: the terminal, its modes as found, and what
+// happened since the program last looked.
+int tty = -1;
+termios found{};
+volatile std::sig_atomic_t continued = 0;
+volatile std::sig_atomic_t resized = 0;
+
+constexpr int ENDING[] = {SIGINT, SIGQUIT, SIGTERM, SIGHUP};
+
+// Catches `sig` unless the session ignores it (under nohup, say). Calls in
+// progress resume after the handler; waits do not, so a waiting key reader
+// sees the signal.
+void Catch(int sig, void (*handler)(int)) {
+  struct sigaction before = {};
+  sigaction(sig, nullptr, &before);
+  if (before.sa_handler == SIG_IGN) {
+    return;
+  }
+  struct sigaction action = {};
+  action.sa_handler = handler;
+  action.sa_flags = SA_RESTART;
+  sigaction(sig, &action, nullptr);
+}
+
+// The modes as found, a line end for the shell's prompt, then the signal's
+// own action: the program ends by it as it would have.
+extern "C" void RestoreAndEnd(int sig) {
+  tcsetattr(tty, TCSANOW, &found);
+  const char eol = '\n';
+  [[maybe_unused]] const ssize_t written = write(tty, &eol, 1);
+  std::signal(sig, SIG_DFL);
+  std::raise(sig);
+}
+
+// The modes as found while the program is stopped; its own modes again, and
+// a note for the redraw, once it is continued.
+extern "C" void Stop(int /*sig*/) {
+  const int saved_errno = errno;
+  termios own{};
+  const bool have = tcgetattr(tty, &own) == 0;
+  tcsetattr(tty, TCSANOW, &found);
+  std::signal(SIGTSTP, SIG_DFL);
+  sigset_t stop;
+  sigemptyset(&stop);
+  sigaddset(&stop, SIGTSTP);
+  sigprocmask(SIG_UNBLOCK, &stop, nullptr);
+  std::raise(SIGTSTP);
+  sigprocmask(SIG_BLOCK, &stop, nullptr);
+  Catch(SIGTSTP, Stop);
+  if (have) {
+    tcsetattr(tty, TCSANOW, &own);
+  }
+  continued = 1;
+  errno = saved_errno;
+}
+
+extern "C" void Resize(int /*sig*/) { resized = 1; }
+
+}  // namespace
+
+void SignalsOpen(int fd) {
+  if (tcgetattr(fd, &found) != 0) {
+    return;
+  }
+  tty = fd;
+  for (const int sig : ENDING) {
+    Catch(sig, RestoreAndEnd);
+  }
+  Catch(SIGTSTP, Stop);
+  Catch(SIGWINCH, Resize);
+}
+
+bool Continued() {
+  const bool was = continued != 0;
+  continued = 0;
+  return was;
+}
+
+bool Resized() {
+  const bool was = resized != 0;
+  resized = 0;
+  return was;
+}
