@@ -58,16 +58,21 @@ bool Otvet(const Terminal& t, const char* str) {
   return tip != 0;
 }
 
-// Answers the lines of `in` until q or the end of the input; with `menu`,
-// the menu comes before every line. `invalid` counts the invalid entries.
-int Cikl(const Terminal& t, Vhod& in, bool menu, bool& invalid) {
+// Answers the lines of `in` until q or the end of the input: in the
+// dialogue with the menu before every line; entries given as arguments
+// without it, and an invalid one makes the status 1.
+int Cikl(const Terminal& t, Vhod& in, bool zapisi) {
   char str[LLL];
+  bool invalid = false;
+  const auto status = [&](int io) {
+    return std::max(io, zapisi && invalid ? 1 : 0);
+  };
   for (;;) {
-    if (menu) {
+    if (!zapisi) {
       std::fwrite(MENU.data(), 1, MENU.size(), t.out);
     }
     if (std::ferror(t.out) != 0) {
-      return WriteFailed();
+      return status(WriteFailed());
     }
     const int tip = Vvod(in, str);
     if (tip == 101) {
@@ -76,13 +81,11 @@ int Cikl(const Terminal& t, Vhod& in, bool menu, bool& invalid) {
         std::fputc('\n', t.out);
       }
       if (std::fflush(t.out) != 0 || std::ferror(t.out) != 0) {
-        return WriteFailed();
+        return status(WriteFailed());
       }
-      return in.oshibka != 0 ? Failed(READ_FAILED, in.oshibka) : 0;
+      return status(in.oshibka != 0 ? Failed(READ_FAILED, in.oshibka) : 0);
     }
-    if (tip == 0 && !Otvet(t, str)) {
-      invalid = true;
-    }
+    invalid = (tip == 0 && !Otvet(t, str)) || invalid;
     Clear(t);
   }
 }
@@ -93,13 +96,6 @@ int Cikl(const Terminal& t, Vhod& in, bool menu, bool& invalid) {
 // lost results, and the exit status says so.
 int WriteFailed() { return errno == EPIPE ? 0 : Failed(WRITE_FAILED, errno); }
 
-int Dialog(const Terminal& t, Vhod& in) {
-  bool invalid = false;
-  return Cikl(t, in, true, invalid);
-}
+int Dialog(const Terminal& t, Vhod& in) { return Cikl(t, in, false); }
 
-int Zapisi(const Terminal& t, Vhod& in) {
-  bool invalid = false;
-  const int status = Cikl(t, in, false, invalid);
-  return status != 0 || invalid ? 1 : 0;
-}
+int Zapisi(const Terminal& t, Vhod& in) { return Cikl(t, in, true); }

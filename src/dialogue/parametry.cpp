@@ -31,8 +31,6 @@ Parametry Razbor(int argc, char** argv) {
   for (int i = end; i < argc; ++i) {
     argv[i] = argv[i + 1];
   }
-  if (argv[1] != nullptr) {
-    p = {Deistvie::Zapisi, argv + 1, nullptr};
-  }
-  return p;
+  const int entries = argc - 1 - (end < argc ? 1 : 0);
+  return entries > 0 ? Parametry{Deistvie::Zapisi, argv + 1, nullptr} : p;
 }

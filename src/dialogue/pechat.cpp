@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 
 #include "dialogue.h"
 
@@ -17,7 +18,10 @@ void Until(Tekst& t, const char* end) {
 }
 
 // One number, left-aligned in `width` characters, with the decimal comma.
+// A NaN's sign is whatever the processor's default NaN has; it is written
+// one way, -nan, everywhere.
 void Chislo(Tekst& t, double x, std::size_t width) {
+  x = std::isnan(x) ? -std::fabs(x) : x;
   char* const start = Start(t);
   const auto [end, error] =
       std::to_chars(start, Limit(t), x, std::chars_format::general, DIGITS);
