@@ -22,4 +22,6 @@ check:
 	done
 
 bench: app
+	@sh tools/deps.sh bench
 	sh bench/batch.sh build/release/rezonans
+	python3 bench/prompt.py build/release/rezonans

@@ -1,18 +1,25 @@
 #!/bin/sh
-# Installs, from Debian's packages, whatever the full test run needs and this
-# machine lacks. Usage: deps.sh [build|check]
+# Installs, from Debian's packages, whatever this machine lacks for building
+# the program, for the full test run, or for the benchmark.
+# Usage: deps.sh [build|check|bench]
 set -e
+mode=${1:-check}
 need="cmake:cmake ninja:ninja-build g++:g++"
-if [ "${1:-check}" = check ]; then
+case $mode in
+check)
   need="$need clang++:clang clang-format:clang-format clang-tidy:clang-tidy
     tmux:tmux valgrind:valgrind dpkg-shlibdeps:dpkg-dev groff:groff-base
-    iconv:libc-bin x86_64-w64-mingw32-g++:g++-mingw-w64-x86-64 wine:wine"
-fi
+    iconv:libc-bin x86_64-w64-mingw32-g++:g++-mingw-w64-x86-64 wine:wine
+    lintian:lintian unzip:unzip" ;;
+bench) need="$need cc:gcc hyperfine:hyperfine python3:python3" ;;
+esac
 missing=
 for pair in $need; do
   command -v "${pair%%:*}" >/dev/null 2>&1 || missing="$missing ${pair#*:}"
 done
-if [ "${1:-check}" = check ]; then
+# The line editor's header; the library itself is loaded at run time.
+[ -f /usr/include/histedit.h ] || missing="$missing libedit-dev"
+if [ "$mode" = check ]; then
   [ -f /usr/include/gtest/gtest.h ] || missing="$missing libgtest-dev"
   ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 ||
     missing="$missing libclang-rt-dev"
