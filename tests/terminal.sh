@@ -177,7 +177,8 @@ ended 131 "Ctrl-\\ at the pause"
 start "$home"
 tm send-keys -t t '1uC1R' Enter
 wait_for "$PAUSE"
-kill -TERM "$(pgrep -P "$(tm display -p -t t '#{pane_pid}')" -n)"
+pane=$(tm display -p -t t '#{pane_pid}')
+kill -TERM $(cat "/proc/$pane/task/$pane/children")
 ended 143 "SIGTERM at the pause"
 
 # A terminal that cannot clear gets no escape bytes.

@@ -37,7 +37,7 @@ void Catch(int sig, void (*handler)(int)) {
 extern "C" void RestoreAndEnd(int sig) {
   tcsetattr(tty, TCSANOW, &found);
   const char eol = '\n';
-  [[maybe_unused]] const ssize_t written = write(tty, &eol, 1);
+  [[maybe_unused]] const ssize_t written = write(STDOUT_FILENO, &eol, 1);
   std::signal(sig, SIG_DFL);
   std::raise(sig);
 }
