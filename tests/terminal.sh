@@ -27,6 +27,9 @@ lacks() { ! shows "$1"; }
 wait_for() { poll shows "$1" || { fail "no line matching '$1'"; return 1; }; }
 wait_gone() { poll lacks "$1" || { fail "a line matching '$1' stayed"; return 1; }; }
 first_line() { screen | head -1; }
+last_line() { screen | grep . | tail -1; }
+pause_last() { last_line | grep -q -- "$PAUSE"; }
+two_prompts() { [ "$(screen | grep -c '^Введите данные')" -eq 2 ]; }
 # Waits for the prompt, and a moment for the line editor to take the keys.
 prompt() { wait_for '^Введите данные\. *$' && sleep 0.3; }
 # Starts a tmux server of its own running COMMAND in a home of its own (the
@@ -187,7 +190,7 @@ tm pipe-pane -o -t t "cat >'$scratch/dumb'"
 tm send-keys -t t '1uC1R' Enter
 wait_for "$PAUSE"
 tm send-keys -t t x
-poll sh -c "[ \$(tmux -L 'rezonans-test-$$-$runs' capture-pane -p -t t | grep -c '^Введите данные') -eq 2 ]"
+poll two_prompts
 sleep 0.3
 tm send-keys -t t q Enter
 wait_end
@@ -202,7 +205,7 @@ tm send-keys -t t '1uC1R' Enter
 wait_for "$PAUSE"
 tm send-keys -t t C-z
 wait_for 'Stopped' && tm send-keys -t t fg Enter
-poll sh -c "tmux -L 'rezonans-test-$$-$runs' capture-pane -p -t t | grep . | tail -1 | grep -q -- '$PAUSE'" ||
+poll pause_last ||
   fail "the pause was not shown again after fg"
 tm send-keys -t t x
 wait_gone 'Stopped'
