@@ -3,7 +3,8 @@
 # standard output with NAME.out byte for byte; a unified diff on failure.
 # Usage: transcript.sh NAME.in NAME.out PROGRAM [native|wine]
 # Beside NAME.in there may be NAME.args, the arguments, one a line; NAME.err,
-# the standard error expected; NAME.status, the exit status expected (else 0).
+# the standard error expected (else none); NAME.status, the exit status
+# expected (else 0).
 # Under wine the output is Windows-1251 with CRLF line ends, and is read so.
 in=$1 expected=$2 program=$3 mode=${4:-native}
 case=${in%.in}
@@ -38,7 +39,9 @@ want=0
 if [ "$status" -ne "$want" ]; then
   echo "exit status $status, expected $want"; exit 1
 fi
-if [ -f "$case.err" ]; then
-  diff -u "$case.err" "$actual.err" || exit 1
-fi
+# Without NAME.err nothing may be written there: not the program's words, not
+# a complaint of the system that ran it.
+err=$case.err
+[ -f "$err" ] || err=/dev/null
+diff -u "$err" "$actual.err" || exit 1
 diff -u "$expected" "$actual"
