@@ -17,22 +17,35 @@ void Until(Tekst& t, const char* end) {
   t.n = static_cast<std::size_t>(end - t.bytes.data());
 }
 
-// One number, left-aligned in `width` characters, with the decimal comma.
-// A NaN's sign is whatever the processor's default NaN has; it is written
-// one way, -nan, everywhere.
-void Chislo(Tekst& t, double x, std::size_t width) {
-  x = std::isnan(x) ? -std::fabs(x) : x;
-  char* const start = Start(t);
-  const auto [end, error] =
-      std::to_chars(start, Limit(t), x, std::chars_format::general, DIGITS);
-  if (error != std::errc()) {
-    return;
+// Infinite and undefined values in the program's own words: each standard
+// library spells a NaN its own way (-nan, nan(ind), -nan(ind)). A NaN's sign
+// is whatever the processor's default NaN has; it is written one way
+// everywhere.
+std::string_view NeChislo(double x) {
+  if (std::isnan(x)) {
+    return "-nan";
   }
-  std::replace(start, end, '.', ',');
-  const auto shown = static_cast<std::size_t>(end - start);
-  const std::size_t room = static_cast<std::size_t>(Limit(t) - end);
-  Until(t,
-        std::fill_n(end, std::min(width - std::min(width, shown), room), ' '));
+  return x < 0 ? "-inf" : "inf";
+}
+
+// One number, left-aligned in `width` characters, with the decimal comma.
+void Chislo(Tekst& t, double x, std::size_t width) {
+  char* const start = Start(t);
+  if (std::isfinite(x)) {
+    const auto [end, error] =
+        std::to_chars(start, Limit(t), x, std::chars_format::general, DIGITS);
+    if (error != std::errc()) {
+      return;
+    }
+    std::replace(start, end, '.', ',');
+    Until(t, end);
+  } else {
+    Dobavit(t, NeChislo(x));
+  }
+  const auto shown = static_cast<std::size_t>(Start(t) - start);
+  const std::size_t room = static_cast<std::size_t>(Limit(t) - Start(t));
+  Until(t, std::fill_n(Start(t), std::min(width - std::min(width, shown), room),
+                       ' '));
 }
 
 void Celoe(Tekst& t, int n) {
