@@ -15,10 +15,20 @@ struct Terminal {
   char buffer[16384];
 };
 
-// Selects the locale and prepares a session that writes to standard output.
-// With `dialogue` it reads standard input too, through the line editor when
-// both ends are a terminal; without, it never touches standard input.
-Terminal TerminalOpen(bool dialogue);
+// What a session reads of standard input.
+enum class Input {
+  // Nothing: the entries are the arguments, or there are none to answer.
+  None,
+  // Lines as they come, even at a terminal: no line editor, no pause, no
+  // clearing.
+  Lines,
+  // The dialogue: through the line editor when both ends are a terminal.
+  Dialogue,
+};
+
+// Selects the locale and prepares a session that writes to standard output
+// and reads what `input` says.
+Terminal TerminalOpen(Input input);
 
 // Gives the console back as the session found it.
 void TerminalClose(const Terminal& t);

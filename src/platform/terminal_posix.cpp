@@ -41,13 +41,14 @@ bool editing = false;
 
 }  // namespace
 
-Terminal TerminalOpen(bool dialogue) {
+Terminal TerminalOpen(Input input) {
   std::setlocale(LC_ALL, "Russian");
   // A closed pipe shows as a write error, which ends the dialogue.
   std::signal(SIGPIPE, SIG_IGN);
   std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
-  const bool interactive =
-      dialogue && isatty(STDIN_FILENO) != 0 && isatty(STDOUT_FILENO) != 0;
+  const bool interactive = input == Input::Dialogue &&
+                           isatty(STDIN_FILENO) != 0 &&
+                           isatty(STDOUT_FILENO) != 0;
   if (interactive) {
     SignalsOpen(STDIN_FILENO);
     editing = EditorOpen(stdout);

@@ -42,21 +42,23 @@ void Run(const Terminal& t, const char* command) {
 
 }  // namespace
 
-Terminal TerminalOpen(bool dialogue) {
+Terminal TerminalOpen(Input input) {
   std::setlocale(LC_ALL, "Russian");
   found = GetConsoleOutputCP();
   if (found != 0) {
     SetConsoleCtrlHandler(PutCodePageBack, TRUE);
     SetConsoleOutputCP(CP_CYRILLIC);
   }
-  const bool console_in = dialogue && IsConsole(_fileno(stdin));
+  const bool reads = input != Input::None;
+  const bool console_in = reads && IsConsole(_fileno(stdin));
   // Redirected input is read byte for byte, as on every other platform: a
   // Ctrl-Z byte in a file is no end of input and a CR is dropped by the reader.
-  if (dialogue && !console_in) {
+  if (reads && !console_in) {
     _setmode(_fileno(stdin), _O_BINARY);
   }
   std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
-  return {stdout, console_in && IsConsole(_fileno(stdout)), 0, {}};
+  const bool dialogue = input == Input::Dialogue && console_in;
+  return {stdout, dialogue && IsConsole(_fileno(stdout)), 0, {}};
 }
 
 void TerminalClose(const Terminal& /*t*/) {
