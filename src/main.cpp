@@ -2,8 +2,7 @@
 
 int main(int argc, char** argv) {
   const Parametry p = Razbor(argc, argv);
-  Terminal t = TerminalOpen(p.deistvie == Deistvie::Dialog ? Input::Dialogue
-                                                           : Input::None);
+  Terminal t = TerminalOpen(Istochnik(p));
   const int status = Zapusk(t, p);
   TerminalClose(t);
   return status;

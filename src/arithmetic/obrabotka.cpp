@@ -53,6 +53,12 @@ int Kombinaciya(const std::array<int, 4>& counts) {
 
 }  // namespace
 
+bool Vychislyaetsya(int tip, char marker) {
+  return tip >= 1 && tip <= static_cast<int>(PAIRS.size()) &&
+         PAIRS[static_cast<std::size_t>(tip - 1)].find(marker) ==
+             std::string_view::npos;
+}
+
 int Obrabotka(const char* str, float* l, float* c, float* f, float* r) {
   std::array<float, 4> values{};
   std::array<int, 4> counts{};

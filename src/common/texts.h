@@ -59,16 +59,32 @@ constexpr std::array<std::string_view, 4> SCALED{
     "\n L=%-15g %s Генри (индуктивность)\n",
     "\n R=%-15g %s Ом    (реактивное сопротивление)\n\n",
 };
-// In every scaled line the unit's parenthesis is the seventh character after
-// the space that follows the label, so the units line up.
+// The standard parts, after the scaled lines: the series, then for each
+// neighbour of a computed part the part and the frequency the circuit has
+// with it, scaled as above, and that frequency's deviation from the answer's.
+constexpr std::string_view SERIES = "        ---------- ряд %s\n";
+constexpr std::string_view PART_C = "\n C=%-15g %s Фарад %s\n";
+constexpr std::string_view PART_L = "\n L=%-15g %s Генри %s\n";
+constexpr std::string_view WITH_PART = " F=%-15g %s Герц  %+.2f %%\n";
+// A part between two standard values, and one that is a standard value.
+constexpr std::string_view BELOW = "ниже";
+constexpr std::string_view ABOVE = "выше";
+constexpr std::string_view IN_SERIES = "в ряду";
+
+// In every scaled line the unit's parenthesis (or what stands in its place)
+// is the seventh character after the space that follows the label, so the
+// units line up.
+constexpr bool UnitAligned(std::string_view line) {
+  const std::size_t unit = line.find("%s ") + 3;
+  return Shirina(line.substr(unit, line.find_first_of("(%", unit) - unit)) == 6;
+}
 constexpr bool UnitsAligned() {
   for (std::string_view line : SCALED) {
-    const std::size_t unit = line.find("%s ") + 3;
-    if (Shirina(line.substr(unit, line.find('(') - unit)) != 6) {
+    if (!UnitAligned(line)) {
       return false;
     }
   }
-  return true;
+  return UnitAligned(PART_C) && UnitAligned(PART_L) && UnitAligned(WITH_PART);
 }
 static_assert(UnitsAligned());
 
@@ -94,16 +110,38 @@ constexpr std::string_view USAGE =
     "10 нФ. Без записей программа ведёт диалог, с записями отвечает на "
     "каждую.\n"
     "\n"
-    "  -h, --help     показать эту справку и выйти\n"
-    "  -V, --version  показать версию и выйти\n"
-    "  --             всё дальнейшее - записи\n"
+    "  -h, --help        показать эту справку и выйти\n"
+    "  -V, --version     показать версию и выйти\n"
+    "  --format=ФОРМАТ   text - отчёт (по умолчанию); csv или json - запись\n"
+    "                    на строку для программ, без меню и пауз\n"
+    "  --series=РЯД      ближайшие стандартные значения вычисленных L и C\n"
+    "                    из ряда E3, E6, E12, E24, E48, E96 или E192\n"
+    "  --                всё дальнейшее - записи\n"
     "\n"
     "Руководство: man rezonans\n";
 constexpr std::string_view VERSION =
     "rezonans " REZONANS_VERSION ", лицензия MIT\n";
-// The unknown option stands between the two halves.
-constexpr std::string_view UNKNOWN_OPTION = "rezonans: неизвестный параметр «";
+// What was wrong with the command line, by its kind (parameter, format,
+// series, missing value); the word it was wrong in stands between the two
+// halves.
+constexpr std::array<std::string_view, 4> OSHIBKI{
+    "rezonans: неизвестный параметр «",
+    "rezonans: неизвестный формат «",
+    "rezonans: неизвестный ряд «",
+    "rezonans: нет значения у параметра «",
+};
 constexpr std::string_view SEE_HELP = "»; справка: rezonans --help\n";
+
+// The fields of a record for programs, after `entry` and `code`: the
+// quantities in henry, farad, hertz and ohm, then, with a series, the
+// standard parts next to a computed L and C and the frequency each gives.
+// Programs read them by these names.
+constexpr std::string_view ENTRY = "entry";
+constexpr std::string_view CODE = "code";
+constexpr std::array<std::string_view, 12> POLYA{
+    "L",         "C",         "F",       "R",       "L_below",   "L_above",
+    "F_L_below", "F_L_above", "C_below", "C_above", "F_C_below", "F_C_above",
+};
 
 // The prefix labels, by the index the display scaling returns.
 constexpr std::array<std::string_view, 17> mnoj{

@@ -2,30 +2,10 @@
 #include <cerrno>
 #include <cstring>
 
-#include "../arithmetic/arithmetic.h"
 #include "../common/texts.h"
 #include "dialogue.h"
 
 namespace {
-
-// The longest answer: the echo of 80 kept characters, every text, twelve
-// numbers in fields of at most 15 characters (%g writes at most 13), the
-// combination code and the longest label four times.
-constexpr std::size_t OTVET_MAX = [] {
-  constexpr std::size_t NUMBER = 15;
-  std::size_t label = 0;
-  for (std::string_view m : mnoj) {
-    label = std::max(label, m.size());
-  }
-  std::size_t n = RULE.size() + (LLL - 1) + CAPTION.size() + 1 + PARSED.size() +
-                  RULE.size() + HEADING.size() + PLAIN.size() +
-                  UNDERLINE.size() + CLOSING.size();
-  for (std::string_view line : SCALED) {
-    n += line.size() + label;
-  }
-  return n + 12 * NUMBER + 1;
-}();
-static_assert(OTVET_MAX <= sizeof(Tekst::bytes));
 
 // Says on standard error what failed and the system's reason; status 1.
 int Failed(std::string_view what, int error) {
@@ -35,40 +15,44 @@ int Failed(std::string_view what, int error) {
   return 1;
 }
 
-// Echoes the line, parses it and answers it: the parsed values and the
-// report, or the invalid-data message. Then the pause. False for invalid data.
-bool Otvet(const Terminal& t, const char* str) {
+// Writes the answer as the format asks and, in the dialogue, pauses.
+void Otvetit(const Terminal& t, const Otvet& o, Format format) {
   Tekst tx;
-  Dobavit(tx, RULE);
-  Printl(tx, str);
-  Dobavit(tx, "\n");
-  float L = 0;
-  float C = 0;
-  float F = 0;
-  float R = 0;
-  const int tip = Obrabotka(str, &L, &C, &F, &R);
-  if (tip == 0) {
-    Dobavit(tx, INVALID);
-  } else {
-    Pechat(tx, PARSED, {F, C, L, R, tip});
-    Otchet(tx, &L, &C, &F, &R, tip);
+  switch (format) {
+    case Format::Text:
+      ZapisatTekst(tx, o);
+      break;
+    case Format::Csv:
+      ZapisatCsv(tx, o);
+      break;
+    case Format::Json:
+      ZapisatJson(tx, o);
+      break;
   }
   std::fwrite(tx.bytes.data(), 1, tx.n, t.out);
   Pause(t);
-  return tip != 0;
 }
 
-// Answers the lines of `in` until q or the end of the input: in the
-// dialogue with the menu before every line; entries given as arguments
-// without it, and an invalid one makes the status 1.
-int Cikl(const Terminal& t, Vhod& in, bool zapisi) {
+}  // namespace
+
+// A reader that went away wanted no more output; any other write failure
+// lost results, and the exit status says so.
+int WriteFailed() { return errno == EPIPE ? 0 : Failed(WRITE_FAILED, errno); }
+
+int Cikl(const Terminal& t, Vhod& in, const Parametry& p) {
+  const bool dialog = Dialogovyi(p);
   char str[LLL];
   bool invalid = false;
   const auto status = [&](int io) {
-    return std::max(io, zapisi && invalid ? 1 : 0);
+    return std::max(io, !dialog && invalid ? 1 : 0);
   };
+  if (p.format == Format::Csv) {
+    Tekst tx;
+    ZagolovokCsv(tx, p.ryad != nullptr);
+    std::fwrite(tx.bytes.data(), 1, tx.n, t.out);
+  }
   for (;;) {
-    if (!zapisi) {
+    if (dialog) {
       std::fwrite(MENU.data(), 1, MENU.size(), t.out);
     }
     if (std::ferror(t.out) != 0) {
@@ -85,17 +69,11 @@ int Cikl(const Terminal& t, Vhod& in, bool zapisi) {
       }
       return status(in.oshibka != 0 ? Failed(READ_FAILED, in.oshibka) : 0);
     }
-    invalid = (tip == 0 && !Otvet(t, str)) || invalid;
+    if (tip == 0) {
+      const Otvet o = Reshit(str, p.ryad);
+      Otvetit(t, o, p.format);
+      invalid = invalid || o.tip == 0;
+    }
     Clear(t);
   }
 }
-
-}  // namespace
-
-// A reader that went away wanted no more output; any other write failure
-// lost results, and the exit status says so.
-int WriteFailed() { return errno == EPIPE ? 0 : Failed(WRITE_FAILED, errno); }
-
-int Dialog(const Terminal& t, Vhod& in) { return Cikl(t, in, false); }
-
-int Zapisi(const Terminal& t, Vhod& in) { return Cikl(t, in, true); }

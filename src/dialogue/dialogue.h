@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "../common/constants.h"
+#include "../common/texts.h"
 #include "../platform/terminal.h"
 #include "parametry.h"
 
@@ -61,29 +62,87 @@ struct Arg {
   int whole = 0;
 };
 
-// Writes a report format (%-Ng, %s and %d) with its arguments: every number
-// as printf's %g writes it in the "C" locale, with the decimal comma.
+// Writes a report format (%-Ng, %+.Nf, %s, %d and %%) with its arguments:
+// every number as printf writes it in the "C" locale, with the decimal comma,
+// and infinite and undefined values in the program's own words.
 void Pechat(Tekst& t, std::string_view fmt, std::initializer_list<Arg> args);
 
-// Computes the missing pair and prints the unscaled and the scaled quantity
-// set. Leaves the quantities rescaled for display.
-void Otchet(Tekst& t, float* l, float* c, float* f, float* r, int tip);
+// A number for programs: the shortest text that reads back as exactly this
+// float, with a decimal point; an infinite or undefined value as the format
+// has it (CSV: inf, -inf, nan; JSON: null).
+void Tochno(Tekst& t, float x, Format format);
 
-// Runs the dialogue on `in` until the user quits or the input ends: the menu
-// before every line, the pause after every answer. Returns the exit status:
-// 1 when the input or the output failed (said so on standard error), else 0.
-int Dialog(const Terminal& t, Vhod& in);
+// The standard parts for one computed L or C: its neighbours in the series
+// and the frequency the circuit has with each in its place.
+struct Podbor {
+  // False for a part the entry gave, or one with no neighbours.
+  bool est = false;
+  float nizhe = 0;
+  float vyshe = 0;
+  float f_nizhe = 0;
+  float f_vyshe = 0;
+};
 
-// Answers each entry of `in` as the dialogue would answer it as a typed
-// line, without the menu, the pause and the clearing. Returns 1 when an entry
-// was invalid or the output failed, else 0.
-int Zapisi(const Terminal& t, Vhod& in);
+// An answer, computed once; each format writes it its own way.
+struct Otvet {
+  // The entry as the reader kept it.
+  const char* str = nullptr;
+  // The combination code; 0 for invalid data.
+  int tip = 0;
+  // The complete set, unscaled; what the entry gave, for invalid data.
+  float L = 0;
+  float C = 0;
+  float F = 0;
+  float R = 0;
+  // The series asked for, or null, and the parts it offers.
+  const Ryad* ryad = nullptr;
+  Podbor podbor_L;
+  Podbor podbor_C;
+};
+
+// Parses the entry, computes the missing pair and, with a series, the
+// standard parts for the computed L and C.
+Otvet Reshit(const char* str, const Ryad* ryad);
+
+// The answer as the report: the echo, then the parsed values and the
+// report, or the invalid-data message.
+void ZapisatTekst(Tekst& t, const Otvet& o);
+
+// A quantity of a record for programs, or none: an invalid entry has no
+// quantities, and a part the entry gave, or one with no neighbours, no
+// standard parts.
+struct Velichina {
+  float x;
+  bool est;
+};
+
+// The quantities of the record in the order of the fields after the entry
+// and the code: L, C, F, R and, with a series, the eight of the standard
+// parts. Returns how many there are.
+std::size_t Velichiny(const Otvet& o, std::array<Velichina, POLYA.size()>& v);
+
+// The answer as one CSV record, and the header line that comes first.
+void ZapisatCsv(Tekst& t, const Otvet& o);
+void ZagolovokCsv(Tekst& t, bool ryad);
+
+// The answer as one JSON object on a line of its own.
+void ZapisatJson(Tekst& t, const Otvet& o);
+
+// Answers the entries of `in` as the command line asks, until q or the end of
+// the input: in the dialogue with the menu before every line and the pause
+// after every answer. Returns the exit status: 1 when the input or the output
+// failed (said so on standard error), or when an entry was invalid outside
+// the dialogue; else 0.
+int Cikl(const Terminal& t, Vhod& in, const Parametry& p);
 
 // Says on standard error that the output failed and why; returns the exit
 // status: 0 for a reader that went away (a broken pipe), else 1.
 int WriteFailed();
 
-// Does what the command line asks: the dialogue, the entries, the usage text
-// or the version, or the message for an unknown option. Returns the exit
-// status: 2 for an unknown option.
+// What the session reads of standard input for the command line `p`.
+Input Istochnik(const Parametry& p);
+
+// Does what the command line asks: the answers, the usage text or the
+// version, or the message for an unknown option or value. Returns the exit
+// status: 2 for an unknown option or value.
 int Zapusk(Terminal& t, const Parametry& p);

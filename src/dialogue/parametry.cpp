@@ -1,36 +1,99 @@
 #include "parametry.h"
 
+#include <array>
 #include <string_view>
 
+namespace {
+
+struct Imya {
+  std::string_view imya;
+  Format format;
+};
+constexpr std::array<Imya, 3> FORMATY{{
+    {"text", Format::Text},
+    {"csv", Format::Csv},
+    {"json", Format::Json},
+}};
+static_assert(FORMATY.back().format == Format::Json, "a format is missing");
+
+Parametry Oshibochno(Oshibka oshibka, const char* slovo) {
+  Parametry p;
+  p.deistvie = Deistvie::Oshibka;
+  p.oshibka = oshibka;
+  p.slovo = slovo;
+  return p;
+}
+
+// Takes the value of an option: after its "=", else the next argument.
+// Null when there is none.
+const char* Znachenie(std::string_view option, int argc, char** argv, int& i) {
+  const std::string_view arg = argv[i];
+  if (arg.size() > option.size()) {
+    return argv[i] + option.size() + 1;
+  }
+  return i + 1 < argc ? argv[++i] : nullptr;
+}
+
+// Whether `arg` is `option`, alone or with "=value".
+bool Est(std::string_view arg, std::string_view option) {
+  return arg.starts_with(option) &&
+         (arg.size() == option.size() || arg[option.size()] == '=');
+}
+
+// Sets what a value option asks for; false when the value is unknown.
+bool Vybrat(Parametry& p, std::string_view arg, const char* value) {
+  if (Est(arg, "--series")) {
+    p.ryad = NaitiRyad(value);
+    return p.ryad != nullptr;
+  }
+  for (const Imya& f : FORMATY) {
+    if (f.imya == value) {
+      p.format = f.format;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 Parametry Razbor(int argc, char** argv) {
-  Parametry p{Deistvie::Dialog, nullptr, nullptr};
-  int end = argc;
+  Parametry p;
+  int entries = 1;
+  bool options = true;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
-    if (arg == "--") {
-      end = i;
-      break;
-    }
     // A lone "-" is no option; with the entries, it is an empty line.
-    if (arg.size() < 2 || arg[0] != '-') {
+    if (!options || arg.size() < 2 || arg[0] != '-') {
+      argv[entries++] = argv[i];
       continue;
     }
-    const bool first = p.deistvie == Deistvie::Dialog;
-    if (arg == "-h" || arg == "--help") {
+    const bool first = p.deistvie == Deistvie::Otvety;
+    if (arg == "--") {
+      options = false;
+    } else if (arg == "-h" || arg == "--help") {
       p.deistvie = first ? Deistvie::Spravka : p.deistvie;
     } else if (arg == "-V" || arg == "--version") {
       p.deistvie = first ? Deistvie::Versiya : p.deistvie;
+    } else if (Est(arg, "--format") || Est(arg, "--series")) {
+      const std::string_view option = arg.substr(0, arg.find('='));
+      const char* value = Znachenie(option, argc, argv, i);
+      if (value == nullptr) {
+        return Oshibochno(Oshibka::Znachenie, argv[i]);
+      }
+      if (!Vybrat(p, option, value)) {
+        return Oshibochno(
+            option == "--series" ? Oshibka::Ryad : Oshibka::Format, value);
+      }
     } else {
-      return {Deistvie::Oshibka, nullptr, argv[i]};
+      return Oshibochno(Oshibka::Parametr, argv[i]);
     }
   }
-  if (p.deistvie != Deistvie::Dialog) {
-    return p;
-  }
-  // The "--" leaves the list; the null pointer that ends it moves up too.
-  for (int i = end; i < argc; ++i) {
-    argv[i] = argv[i + 1];
-  }
-  const int entries = argc - 1 - (end < argc ? 1 : 0);
-  return entries > 0 ? Parametry{Deistvie::Zapisi, argv + 1, nullptr} : p;
+  argv[entries] = nullptr;
+  p.zapisi = entries > 1 ? argv + 1 : nullptr;
+  return p;
+}
+
+bool Dialogovyi(const Parametry& p) {
+  return p.format == Format::Text && p.zapisi == nullptr;
 }

@@ -1,18 +1,36 @@
 // The command line: options, then the entries to answer.
 #pragma once
 
-enum class Deistvie { Dialog, Zapisi, Spravka, Versiya, Oshibka };
+#include "../arithmetic/arithmetic.h"
+
+enum class Deistvie { Otvety, Spravka, Versiya, Oshibka };
+
+// How answers are written: the report, or one record a line for programs.
+enum class Format { Text, Csv, Json };
+
+// What was wrong with the command line.
+enum class Oshibka { Parametr, Format, Ryad, Znachenie };
 
 struct Parametry {
-  Deistvie deistvie;
-  // The entries given as arguments (Zapisi), in a list that ends with a null
-  // pointer; the unknown option (Oshibka).
-  char* const* zapisi;
-  const char* neizvestnyi;
+  Deistvie deistvie = Deistvie::Otvety;
+  Format format = Format::Text;
+  // The series of standard parts to offer, or null.
+  const Ryad* ryad = nullptr;
+  // The entries given as arguments, in a list that ends with a null pointer;
+  // null when they come from standard input.
+  char* const* zapisi = nullptr;
+  // What was wrong, and the word it was wrong in.
+  Oshibka oshibka = Oshibka::Parametr;
+  const char* slovo = nullptr;
 };
 
 // -h and --help ask for the usage text, -V and --version for the version;
-// the first of them counts. Options may stand anywhere before "--", which
-// ends them; every other argument is an entry. An unknown option is an error
-// whatever else is given.
+// the first of them counts. --format and --series take a value, after = or
+// as the next argument. Options may stand anywhere before "--", which ends
+// them; every other argument is an entry, and the entries are moved to the
+// front of argv. An unknown option or value is an error whatever else is
+// given.
 Parametry Razbor(int argc, char** argv);
+
+// Standard input is the dialogue: the report, with no entries as arguments.
+bool Dialogovyi(const Parametry& p);

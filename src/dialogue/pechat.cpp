@@ -1,6 +1,8 @@
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <span>
 
 #include "dialogue.h"
 
@@ -17,35 +19,86 @@ void Until(Tekst& t, const char* end) {
   t.n = static_cast<std::size_t>(end - t.bytes.data());
 }
 
+// A directive of a format: %[-][+][width][.precision]kind. Numbers are
+// always left-aligned.
+struct Pole {
+  bool znak = false;  // a sign before a positive number too
+  std::size_t shirina = 0;
+  int tochnost = 0;  // digits after the point, for %f
+  char vid = '\0';
+};
+
+std::size_t ChitatCeloe(std::string_view fmt, std::size_t& p) {
+  std::size_t n = 0;
+  for (; p < fmt.size() && fmt[p] >= '0' && fmt[p] <= '9'; ++p) {
+    n = n * 10 + static_cast<std::size_t>(fmt[p] - '0');
+  }
+  return n;
+}
+
+// Reads the directive whose % stands at fmt[p]; leaves p on its kind.
+Pole Razobrat(std::string_view fmt, std::size_t& p) {
+  Pole pole;
+  for (++p; p < fmt.size() && (fmt[p] == '-' || fmt[p] == '+'); ++p) {
+    pole.znak = pole.znak || fmt[p] == '+';
+  }
+  pole.shirina = ChitatCeloe(fmt, p);
+  if (p < fmt.size() && fmt[p] == '.') {
+    pole.tochnost = static_cast<int>(ChitatCeloe(fmt, ++p));
+  }
+  pole.vid = p < fmt.size() ? fmt[p] : '\0';
+  return pole;
+}
+
 // Infinite and undefined values in the program's own words: each standard
 // library spells a NaN its own way (-nan, nan(ind), -nan(ind)). A NaN's sign
-// is whatever the processor's default NaN has; it is written one way
-// everywhere.
-std::string_view NeChislo(double x) {
+// is whatever the processor's default NaN has, so the report writes every
+// NaN -nan; CSV writes nan, and JSON, which has no such numbers, null.
+std::string_view NeChislo(double x, Format format) {
+  if (format == Format::Json) {
+    return "null";
+  }
   if (std::isnan(x)) {
-    return "-nan";
+    return format == Format::Csv ? "nan" : "-nan";
   }
   return x < 0 ? "-inf" : "inf";
 }
 
-// One number, left-aligned in `width` characters, with the decimal comma.
-void Chislo(Tekst& t, double x, std::size_t width) {
-  char* const start = Start(t);
-  if (std::isfinite(x)) {
-    const auto [end, error] =
-        std::to_chars(start, Limit(t), x, std::chars_format::general, DIGITS);
-    if (error != std::errc()) {
-      return;
-    }
-    std::replace(start, end, '.', ',');
-    Until(t, end);
-  } else {
-    Dobavit(t, NeChislo(x));
+// The digits of a finite number as the report shows them: %g's six
+// significant digits, or a fixed number of decimals.
+std::string_view Cifry(std::span<char> buffer, double x, const Pole& pole) {
+  const auto [end, error] =
+      pole.vid == 'f'
+          ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+                          std::chars_format::fixed, pole.tochnost)
+          : std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+                          std::chars_format::general, DIGITS);
+  return error == std::errc()
+             ? std::string_view(buffer.data(),
+                                static_cast<std::size_t>(end - buffer.data()))
+             : std::string_view();
+}
+
+// One number, left-aligned in its field, with the decimal comma. A figure
+// that rounds to nothing has no sign.
+void Chislo(Tekst& t, double x, const Pole& pole) {
+  const std::size_t start = t.n;
+  std::array<char, 64> buffer{};
+  std::string_view s =
+      std::isfinite(x) ? Cifry(buffer, x, pole) : NeChislo(x, Format::Text);
+  if (s.find_first_not_of("-0.") == std::string_view::npos) {
+    s.remove_prefix(s.starts_with('-') ? 1 : 0);
+  } else if (pole.znak && x > 0) {
+    Dobavit(t, "+");
   }
-  const auto shown = static_cast<std::size_t>(Start(t) - start);
+  Dobavit(t, s);
+  std::replace(t.bytes.data() + start, Start(t), '.', ',');
+  const std::size_t shown = t.n - start;
   const std::size_t room = static_cast<std::size_t>(Limit(t) - Start(t));
-  Until(t, std::fill_n(Start(t), std::min(width - std::min(width, shown), room),
-                       ' '));
+  Until(t,
+        std::fill_n(
+            Start(t),
+            std::min(pole.shirina - std::min(pole.shirina, shown), room), ' '));
 }
 
 void Celoe(Tekst& t, int n) {
@@ -69,22 +122,35 @@ void Pechat(Tekst& t, std::string_view fmt, std::initializer_list<Arg> args) {
     const std::size_t percent = std::min(fmt.find('%', p), fmt.size());
     Dobavit(t, fmt.substr(p, percent - p));
     p = percent;
-    if (p == fmt.size() || arg == args.end()) {
+    if (p == fmt.size()) {
       break;
     }
-    std::size_t width = 0;
-    for (p += fmt.substr(p + 1, 1) == "-" ? 2 : 1;
-         p < fmt.size() && fmt[p] >= '0' && fmt[p] <= '9'; ++p) {
-      width = width * 10 + static_cast<std::size_t>(fmt[p] - '0');
+    const Pole pole = Razobrat(fmt, p);
+    if (pole.vid == '%') {
+      Dobavit(t, "%");
+      continue;
     }
-    const char kind = p < fmt.size() ? fmt[p] : '\0';
-    if (kind == arg->kind && kind == 'g') {
-      Chislo(t, arg->number, width);
-    } else if (kind == arg->kind && kind == 's') {
+    if (arg == args.end()) {
+      break;
+    }
+    if ((pole.vid == 'g' || pole.vid == 'f') && arg->kind == 'g') {
+      Chislo(t, arg->number, pole);
+    } else if (pole.vid == 's' && arg->kind == 's') {
       Dobavit(t, arg->text);
-    } else if (kind == arg->kind && kind == 'd') {
+    } else if (pole.vid == 'd' && arg->kind == 'd') {
       Celoe(t, arg->whole);
     }
     ++arg;
+  }
+}
+
+void Tochno(Tekst& t, float x, Format format) {
+  if (!std::isfinite(x)) {
+    Dobavit(t, NeChislo(x, format));
+    return;
+  }
+  const auto [end, error] = std::to_chars(Start(t), Limit(t), x);
+  if (error == std::errc()) {
+    Until(t, end);
   }
 }

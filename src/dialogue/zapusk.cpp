@@ -9,7 +9,23 @@ int Pokazat(const Terminal& t, std::string_view text) {
   return std::fflush(t.out) == 0 ? 0 : WriteFailed();
 }
 
+// What was wrong with the command line, on standard error; status 2.
+int Otkazat(const Parametry& p) {
+  const std::string_view what = OSHIBKI[static_cast<std::size_t>(p.oshibka)];
+  std::fwrite(what.data(), 1, what.size(), stderr);
+  std::fputs(p.slovo, stderr);
+  std::fwrite(SEE_HELP.data(), 1, SEE_HELP.size(), stderr);
+  return 2;
+}
+
 }  // namespace
+
+Input Istochnik(const Parametry& p) {
+  if (p.deistvie != Deistvie::Otvety || p.zapisi != nullptr) {
+    return Input::None;
+  }
+  return Dialogovyi(p) ? Input::Dialogue : Input::Lines;
+}
 
 int Zapusk(Terminal& t, const Parametry& p) {
   switch (p.deistvie) {
@@ -18,19 +34,15 @@ int Zapusk(Terminal& t, const Parametry& p) {
     case Deistvie::Versiya:
       return Pokazat(t, VERSION);
     case Deistvie::Oshibka:
-      std::fwrite(UNKNOWN_OPTION.data(), 1, UNKNOWN_OPTION.size(), stderr);
-      std::fputs(p.neizvestnyi, stderr);
-      std::fwrite(SEE_HELP.data(), 1, SEE_HELP.size(), stderr);
-      return 2;
-    case Deistvie::Zapisi: {
-      Vhod in{};
-      in.args = p.zapisi;
-      return Zapisi(t, in);
-    }
-    case Deistvie::Dialog:
+      return Otkazat(p);
+    case Deistvie::Otvety:
       break;
   }
   Vhod in{};
-  in.terminal = &t;
-  return Dialog(t, in);
+  if (p.zapisi != nullptr) {
+    in.args = p.zapisi;
+  } else {
+    in.terminal = &t;
+  }
+  return Cikl(t, in, p);
 }

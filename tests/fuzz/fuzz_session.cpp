@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   }
   const auto* text = reinterpret_cast<const char*>(data);
   Vhod in{text, text + size};
-  if (Dialog(sink, in) != 0) {
+  if (Cikl(sink, in, Parametry{}) != 0) {
     std::abort();
   }
   return 0;

@@ -16,6 +16,8 @@ struct Call {
 struct Case {
   std::string input;
   std::vector<Call> calls;
+  // Entries given as arguments, read instead of the input when there are any.
+  std::vector<const char*> args = {};
 };
 
 const std::string D80(80, '7');
@@ -42,12 +44,25 @@ const Case CASES[] = {
     {"", {{101, ""}, {101, ""}}},
     {"w", {{100, ""}, {101, ""}}},
     {"1L\nw", {{0, "1L"}, {100, ""}, {101, ""}}},
+    // Each argument is one line, whatever line ends it holds; an empty one
+    // is an empty line.
+    {"", {{0, "1L1C"}, {0, ""}, {0, "2C"}, {101, ""}}, {"1L\n1C\n", "", "2c"}},
+    {"", {{0, ""}, {0, "3R"}, {101, ""}}, {"\n", "3r"}},
 };
 
 TEST(Vvod, ReadsNormalisesAndStops) {
   for (const Case& c : CASES) {
     SCOPED_TRACE("input: " + c.input);
     Vhod in{c.input.data(), c.input.data() + c.input.size()};
+    std::vector<char*> args;
+    for (const char* a : c.args) {
+      args.push_back(const_cast<char*>(a));
+    }
+    args.push_back(nullptr);
+    if (!c.args.empty()) {
+      in = Vhod{};
+      in.args = args.data();
+    }
     for (const Call& expected : c.calls) {
       char str[LLL];
       std::fill(std::begin(str), std::end(str), '#');

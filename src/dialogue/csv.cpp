@@ -1,0 +1,31 @@
+#include <array>
+
+#include "../common/texts.h"
+#include "dialogue.h"
+
+// No field can hold a comma, a quote or a line end: the reader keeps none of
+// them in an entry, and a number has none. So no field is ever quoted.
+
+void ZagolovokCsv(Tekst& t, bool ryad) {
+  Dobavit(t, ENTRY);
+  Dobavit(t, ",");
+  Dobavit(t, CODE);
+  for (std::size_t i = 0; i < (ryad ? POLYA.size() : 4); ++i) {
+    Dobavit(t, ",");
+    Dobavit(t, POLYA[i]);
+  }
+  Dobavit(t, "\n");
+}
+
+void ZapisatCsv(Tekst& t, const Otvet& o) {
+  std::array<Velichina, POLYA.size()> v{};
+  const std::size_t n = Velichiny(o, v);
+  Pechat(t, "%s,%d", {std::string_view(o.str), o.tip});
+  for (std::size_t i = 0; i < n; ++i) {
+    Dobavit(t, ",");
+    if (v[i].est) {
+      Tochno(t, v[i].x, Format::Csv);
+    }
+  }
+  Dobavit(t, "\n");
+}
