@@ -7,21 +7,21 @@ namespace {
 // Each entry given as an argument is read as one typed line: its text, then
 // this. A line end inside it ends no line: it is passed over, as the reader
 // passes over every other character it does not keep.
-constexpr char LINE_END = '\n';
+constexpr char LINE_END[] = "\n";
 
 bool SledZapis(Vhod& in) {
-  const bool inside = in.end != nullptr && in.end != &LINE_END + 1;
+  const bool inside = in.end != nullptr && in.end != LINE_END + 1;
   if (inside && *in.end == '\n') {
     in.pos = in.end + 1;
   } else if (inside) {
-    in.pos = &LINE_END;
+    in.pos = LINE_END;
   } else if (*in.args != nullptr) {
     in.pos = *in.args++;
   } else {
     return false;
   }
   in.end =
-      in.pos == &LINE_END ? in.pos + 1 : in.pos + std::strcspn(in.pos, "\n");
+      in.pos == LINE_END ? in.pos + 1 : in.pos + std::strcspn(in.pos, "\n");
   return in.pos != in.end || SledZapis(in);
 }
 
