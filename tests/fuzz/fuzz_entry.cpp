@@ -1,7 +1,10 @@
 // Arbitrary bytes through the reader, the parser, the calculator, the
-// display scaling and the number formatter, checking what each promises its
-// caller.
+// standard parts, the display scaling and the number formatters, checking
+// what each promises its caller.
 #include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -46,10 +49,67 @@ void Scale(float value) {
   }
 }
 
+// The length of the shortest text in this notation that reads back as x.
+std::size_t Shortest(float x, std::chars_format notation) {
+  std::array<char, 128> text{};
+  for (int precision = 0; precision < 100; ++precision) {
+    const char* const end =
+        std::to_chars(text.begin(), text.end(), x, notation, precision).ptr;
+    float back = 0;
+    std::from_chars(text.begin(), end, back);
+    if (back == x) {
+      return static_cast<std::size_t>(end - text.begin());
+    }
+  }
+  return text.size();
+}
+
+// A number for programs reads back as the very float, and no shorter text
+// in either notation would.
+bool Exact(float x) {
+  Tekst t;
+  Tochno(t, x, Format::Csv);
+  const std::string_view text(t.bytes.data(), t.n);
+  if (!std::isfinite(x)) {
+    return text == (std::isnan(x) ? "nan" : x < 0 ? "-inf" : "inf");
+  }
+  float back = 0;
+  const auto read = std::from_chars(text.begin(), text.end(), back);
+  return read.ptr == text.end() && std::memcmp(&back, &x, sizeof x) == 0 &&
+         text.size() <= Shortest(x, std::chars_format::scientific) &&
+         text.size() <= Shortest(x, std::chars_format::fixed);
+}
+
+// A CSV record has its fields and nothing a reader would have to unquote.
+bool Record(const Otvet& o) {
+  Tekst t;
+  ZapisatCsv(t, o);
+  const std::string_view r(t.bytes.data(), t.n);
+  const auto commas =
+      static_cast<std::size_t>(std::count(r.begin(), r.end(), ','));
+  return commas == (o.ryad != nullptr ? 13U : 5U) &&
+         r.find_first_of("\"\r") == std::string_view::npos &&
+         r.find('\n') == r.size() - 1;
+}
+
+// The standard parts lie on either side of the part, the nearer within a
+// millionth when the part is a standard value.
+bool Around(const Podbor& p, float part) {
+  return !p.est ||
+         (p.nizhe > 0 && p.nizhe <= p.vyshe && p.nizhe <= part * (1 + 1e-6) &&
+          p.vyshe >= part * (1 - 1e-6));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
+  // The first byte picks the series, if any.
+  const Ryad* ryad = nullptr;
+  if (size > 0 && data[0] % 8 != 7) {
+    ryad = NaitiRyad(std::array<const char*, 7>{"E3", "E6", "E12", "E24", "E48",
+                                                "E96", "E192"}[data[0] % 8]);
+  }
   const auto* text = reinterpret_cast<const char*>(data);
   Vhod in{text, text + size};
   char str[LLL];
@@ -61,8 +121,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
     float L = 0, C = 0, F = 0, R = 0;
     const int code = Obrabotka(str, &L, &C, &F, &R);
     Require(code >= 0 && code <= 6 && AsPrintf(L) && AsPrintf(C));
-    Raschet(&L, &C, &F, &R, code);
-    for (float v : {F, C, L, R}) {
+    const Otvet o = Reshit(str, ryad);
+    Require(o.tip == code && Record(o));
+    Require(Around(o.podbor_L, o.L) && Around(o.podbor_C, o.C));
+    std::array<Velichina, POLYA.size()> v{};
+    for (std::size_t i = 0, n = Velichiny(o, v); i < n; ++i) {
+      Require(Exact(v[i].x));
+    }
+    for (float v : {o.F, o.C, o.L, o.R}) {
       Scale(v);
     }
   }
