@@ -196,6 +196,14 @@ tm send-keys -t t q Enter
 wait_end
 grep -q "$(printf '\033')" "$scratch/dumb" && fail "escape bytes on a dumb terminal"
 
+# Input from a file, output at the terminal: the shell's next line, after
+# the menu's prompt or after a read error, starts a line of its own.
+printf '1uC1R\n' >"$scratch/entries"
+session "$home" "sh -c \"'$program' <'$scratch/entries'; echo EXIT=\\\$?; '$program' </; echo EXIT=\\\$?; sleep 60\""
+wait_for '^EXIT=1$' &&
+  [ "$(screen | grep -c -e '^EXIT=' -e '^rezonans: ошибка чтения: ')" -eq 3 ] ||
+  fail "the shell's line was glued to the program's last line"
+
 # Job control, in a shell that has it: Ctrl-Z and fg at the pause and at the
 # prompt.
 session "$home" "TERM=screen PS1='$ ' bash --norc --noprofile -i"

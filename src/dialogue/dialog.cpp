@@ -60,8 +60,9 @@ int Cikl(const Terminal& t, Vhod& in, const Parametry& p) {
     }
     const int tip = Vvod(in, str);
     if (tip == 101) {
-      // At end of input the shell's prompt belongs on a line of its own.
-      if (t.interactive && in.konec) {
+      // The shell's prompt belongs on a line of its own: after the menu's
+      // prompt, unless the terminal echoed the line end typed after q.
+      if (dialog && t.screen && (in.konec || !t.interactive)) {
         std::fputc('\n', t.out);
       }
       if (std::fflush(t.out) != 0 || std::ferror(t.out) != 0) {

@@ -9,6 +9,9 @@ struct Terminal {
   // Standard input and output are both a terminal: only then do the pause,
   // the clearing and the line editor act.
   bool interactive;
+  // Standard output is a terminal: the shell's prompt that follows the
+  // program wants a line of its own.
+  bool screen;
   // Why standard input failed (the system's error number), 0 if it did not.
   int error;
   // A file or a pipe is read a chunk at a time.

@@ -53,7 +53,7 @@ Terminal TerminalOpen(Input input) {
     SignalsOpen(STDIN_FILENO);
     editing = EditorOpen(stdout);
   }
-  return {stdout, interactive, 0, {}};
+  return {stdout, interactive, isatty(STDOUT_FILENO) != 0, 0, {}};
 }
 
 void TerminalClose(const Terminal& /*t*/) { EditorClose(); }

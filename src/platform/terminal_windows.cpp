@@ -58,7 +58,8 @@ Terminal TerminalOpen(Input input) {
   }
   std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
   const bool dialogue = input == Input::Dialogue && console_in;
-  return {stdout, dialogue && IsConsole(_fileno(stdout)), 0, {}};
+  const bool screen = IsConsole(_fileno(stdout));
+  return {stdout, dialogue && screen, screen, 0, {}};
 }
 
 void TerminalClose(const Terminal& /*t*/) {

@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
-  static Terminal sink{std::fopen("/dev/null", "w"), false, 0, {}};
+  static Terminal sink{std::fopen("/dev/null", "w"), false, false, 0, {}};
   if (sink.out == nullptr) {
     return 0;
   }
