@@ -79,14 +79,14 @@ std::string_view Cifry(std::span<char> buffer, double x, const Pole& pole) {
              : std::string_view();
 }
 
-// One number, left-aligned in its field, with the decimal comma. A figure
-// that rounds to nothing has no sign.
+// One number, left-aligned in its field, with the decimal comma. A fixed
+// figure that rounds to nothing has no sign.
 void Chislo(Tekst& t, double x, const Pole& pole) {
   const std::size_t start = t.n;
   std::array<char, 64> buffer{};
   std::string_view s =
       std::isfinite(x) ? Cifry(buffer, x, pole) : NeChislo(x, Format::Text);
-  if (s.find_first_not_of("-0.") == std::string_view::npos) {
+  if (pole.vid == 'f' && s.find_first_not_of("-0.") == std::string_view::npos) {
     s.remove_prefix(s.starts_with('-') ? 1 : 0);
   } else if (pole.znak && x > 0) {
     Dobavit(t, "+");
