@@ -3,7 +3,7 @@
 # system's own are.
 install(TARGETS rezonans RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 set(MANPAGE ${CMAKE_CURRENT_BINARY_DIR}/rezonans.1)
-configure_file(man/rezonans.1 ${MANPAGE} @ONLY)
+configure_file(man/rezonans.1.in ${MANPAGE} @ONLY)
 foreach(document ${MANPAGE} ${CMAKE_CURRENT_SOURCE_DIR}/packaging/changelog)
   get_filename_component(name ${document} NAME)
   set(compressed ${CMAKE_CURRENT_BINARY_DIR}/doc/${name}.gz)
