@@ -2,8 +2,6 @@
 # page, the licence and the changelog, the documents compressed as the
 # system's own are.
 install(TARGETS rezonans RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-set(MANPAGE ${CMAKE_CURRENT_BINARY_DIR}/rezonans.1)
-configure_file(man/rezonans.1.in ${MANPAGE} @ONLY)
 foreach(document ${MANPAGE} ${CMAKE_CURRENT_SOURCE_DIR}/packaging/changelog)
   get_filename_component(name ${document} NAME)
   set(compressed ${CMAKE_CURRENT_BINARY_DIR}/doc/${name}.gz)
@@ -40,4 +38,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS libedit2)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The .deb generator dates every member by SOURCE_DATE_EPOCH, which this sets.
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/source-date.cmake)
 include(CPack)

@@ -10,8 +10,11 @@ add_custom_target(readme ALL DEPENDS ${README_TXT})
 install(TARGETS rezonans RUNTIME DESTINATION .)
 install(FILES LICENSE ${README_TXT} DESTINATION .)
 
-set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_NAME rezonans)
-set(CPACK_PACKAGE_FILE_NAME rezonans-${PROJECT_VERSION}-win64)
-set(CPACK_STRIP_FILES ON)
-include(CPack)
+# Packed by a script of its own rather than by cpack, whose zips hold each
+# file's access time and owner: see the script.
+find_program(ZIP_PROGRAM zip REQUIRED)
+set(REZONANS_ZIP ${PROJECT_BINARY_DIR}/rezonans-${PROJECT_VERSION}-win64.zip)
+configure_file(cmake/pack-zip.cmake.in pack-zip.cmake @ONLY)
+add_custom_target(zip
+  COMMAND ${CMAKE_COMMAND} -DZIP=${REZONANS_ZIP} -P ${PROJECT_BINARY_DIR}/pack-zip.cmake
+  DEPENDS rezonans readme VERBATIM)

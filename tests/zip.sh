@@ -1,14 +1,27 @@
 #!/bin/sh
-# Unpacks the Windows zip and checks what it holds: the program, the licence
-# and a README.txt in Windows-1251 with CRLF line ends; then runs the unpacked
-# program on a transcript under Wine. Usage: zip.sh ZIP NAME.in NAME.out
+# Packs the Windows zip again, from the same build, to prove the packing
+# reproducible; unpacks it and checks what it holds: the program, with no path
+# of its build, the licence and a README.txt in Windows-1251 with CRLF line
+# ends; then runs the unpacked program on a transcript under Wine.
+# Usage: zip.sh ZIP NAME.in NAME.out (the zip in its build folder)
 zip=$1 in=$2 expected=$3
+build=$(dirname "$zip")
+source=$(cd "$(dirname "$0")/.." && pwd)
 dir=$(mktemp -d) || exit 1
 trap 'rm -rf "$dir"' EXIT
+# The second packing comes a second later, from files dated as a new build
+# dates them, into another folder, under another umask and time zone: the
+# same bytes.
+sleep 1
+for member in $(unzip -Z1 "$zip"); do touch -c "$build/${member#*/}"; done
+(umask 077 && TZ=UTC-14 cmake -DZIP="$dir/again.zip" -P "$build/pack-zip.cmake") >/dev/null || exit 1
+cmp "$zip" "$dir/again.zip" || { echo "packed twice, two different zips"; exit 1; }
 unzip -q "$zip" -d "$dir" || exit 1
 top=$dir/$(basename "$zip" .zip)
 ls "$top"
 [ "$(ls "$top" | tr '\n' ' ')" = "LICENSE README.txt rezonans.exe " ] || exit 1
+strings -a "$top/rezonans.exe" | grep -F -e "$source" -e "$build" &&
+  { echo "the program holds a path of its build"; exit 1; }
 readme=$top/README.txt
 grep -q -v "$(printf '\r')\$" "$readme" && { echo "README.txt: a line without CRLF"; exit 1; }
 iconv -f UTF-8 -t UTF-8 "$readme" >/dev/null 2>&1 && { echo "README.txt is not Windows-1251"; exit 1; }
