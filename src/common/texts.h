@@ -98,7 +98,7 @@ constexpr std::string_view USAGE =
     "  -V, --version  показать версию и выйти\n"
     "  --             всё дальнейшее - записи\n"
     "\n"
-    "Руководство: man rezonans\n";
+    "Руководство: " REZONANS_MANUAL "\n";
 constexpr std::string_view VERSION =
     "rezonans " REZONANS_VERSION ", лицензия MIT\n";
 // The unknown option stands between the two halves.
