@@ -1,9 +1,9 @@
 # Installing on Linux and the like, and the .deb: the program, its manual
 # page, the licence and the changelog, the documents compressed as the
-# system's own are.
+# system's own are, and the bash completion.
 install(TARGETS rezonans RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-set(MANPAGE ${CMAKE_CURRENT_BINARY_DIR}/rezonans.1)
-configure_file(man/rezonans.1 ${MANPAGE} @ONLY)
+# --help names the manual as it is read here.
+target_compile_definitions(rezonans_core PUBLIC REZONANS_MANUAL="man rezonans")
 foreach(document ${MANPAGE} ${CMAKE_CURRENT_SOURCE_DIR}/packaging/changelog)
   get_filename_component(name ${document} NAME)
   set(compressed ${CMAKE_CURRENT_BINARY_DIR}/doc/${name}.gz)
@@ -18,6 +18,9 @@ list(GET COMPRESSED 0 MANPAGE_GZ)
 list(GET COMPRESSED 1 CHANGELOG_GZ)
 install(FILES ${MANPAGE_GZ} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CHANGELOG_GZ} packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# Where bash-completion looks for a command's completion when it is first used.
+install(FILES packaging/rezonans.bash RENAME rezonans
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME rezonans)
@@ -36,8 +39,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The line editor is loaded when an interactive session starts, so the
-# package tools cannot see it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS libedit2)
+# package tools cannot see it; without it lines are read plainly.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS libedit2)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The .deb generator dates every member by SOURCE_DATE_EPOCH, which this sets.
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/source-date.cmake)
 include(CPack)

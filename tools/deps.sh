@@ -10,7 +10,7 @@ check)
   need="$need clang++:clang clang-format:clang-format clang-tidy:clang-tidy
     tmux:tmux valgrind:valgrind dpkg-shlibdeps:dpkg-dev groff:groff-base
     iconv:libc-bin x86_64-w64-mingw32-g++:g++-mingw-w64-x86-64 wine:wine
-    lintian:lintian unzip:unzip python3:python3" ;;
+    lintian:lintian unzip:unzip zip:zip python3:python3" ;;
 bench) need="$need cc:gcc hyperfine:hyperfine python3:python3" ;;
 esac
 missing=

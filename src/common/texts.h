@@ -118,7 +118,7 @@ constexpr std::string_view USAGE =
     "                    из ряда E3, E6, E12, E24, E48, E96 или E192\n"
     "  --                всё дальнейшее - записи\n"
     "\n"
-    "Руководство: man rezonans\n";
+    "Руководство: " REZONANS_MANUAL "\n";
 constexpr std::string_view VERSION =
     "rezonans " REZONANS_VERSION ", лицензия MIT\n";
 // What was wrong with the command line, by its kind (parameter, format,
