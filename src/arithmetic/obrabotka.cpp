@@ -29,6 +29,34 @@ constexpr std::array<std::string_view, 6> PAIRS{"LC", "LF", "CF",
                                                 "RC", "RL", "RF"};
 static_assert(PAIRS.back() == "RF", "a combination is missing");
 
+// The place of a quantity in the set.
+constexpr std::size_t Nomer(char marker) {
+  switch (marker) {
+    case 'L':
+      return 0;
+    case 'C':
+      return 1;
+    case 'F':
+      return 2;
+    default:
+      return 3;
+  }
+}
+static_assert(Nomer(MARKERS[2]) == 2 && Nomer(MARKERS[3]) == 3);
+
+// Combination code - 1 -> whether each quantity of the set is left to the
+// calculator: it is not of the pair.
+constexpr auto VYCHISLYAEMYE = [] {
+  std::array<std::array<bool, 4>, PAIRS.size()> computed{};
+  for (std::size_t code = 0; code < PAIRS.size(); ++code) {
+    for (std::size_t i = 0; i < MARKERS.size(); ++i) {
+      computed[code][i] =
+          PAIRS[code].find(MARKERS[i]) == std::string_view::npos;
+    }
+  }
+  return computed;
+}();
+
 // The code of a line whose markers occurred as counted: two different
 // markers, once each, and no other.
 int Kombinaciya(const std::array<int, 4>& counts) {
@@ -55,8 +83,7 @@ int Kombinaciya(const std::array<int, 4>& counts) {
 
 bool Vychislyaetsya(int tip, char marker) {
   return tip >= 1 && tip <= static_cast<int>(PAIRS.size()) &&
-         PAIRS[static_cast<std::size_t>(tip - 1)].find(marker) ==
-             std::string_view::npos;
+         VYCHISLYAEMYE[static_cast<std::size_t>(tip - 1)][Nomer(marker)];
 }
 
 int Obrabotka(const char* str, float* l, float* c, float* f, float* r) {

@@ -2,7 +2,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <span>
 
 #include "dialogue.h"
 
@@ -19,8 +18,8 @@ void Until(Tekst& t, const char* end) {
   t.n = static_cast<std::size_t>(end - t.bytes.data());
 }
 
-// A directive of a format: %[-][+][width][.precision]kind. Numbers are
-// always left-aligned.
+// A directive of a format: %[-][+][width][.precision]kind, the flags in
+// that order. Numbers are always left-aligned.
 struct Pole {
   bool znak = false;  // a sign before a positive number too
   std::size_t shirina = 0;
@@ -39,8 +38,11 @@ std::size_t ChitatCeloe(std::string_view fmt, std::size_t& p) {
 // Reads the directive whose % stands at fmt[p]; leaves p on its kind.
 Pole Razobrat(std::string_view fmt, std::size_t& p) {
   Pole pole;
-  for (++p; p < fmt.size() && (fmt[p] == '-' || fmt[p] == '+'); ++p) {
-    pole.znak = pole.znak || fmt[p] == '+';
+  ++p;
+  p += p < fmt.size() && fmt[p] == '-' ? 1 : 0;
+  if (p < fmt.size() && fmt[p] == '+') {
+    pole.znak = true;
+    ++p;
   }
   pole.shirina = ChitatCeloe(fmt, p);
   if (p < fmt.size() && fmt[p] == '.') {
@@ -64,34 +66,37 @@ std::string_view NeChislo(double x, Format format) {
   return x < 0 ? "-inf" : "inf";
 }
 
-// The digits of a finite number as the report shows them: %g's six
-// significant digits, or a fixed number of decimals.
-std::string_view Cifry(std::span<char> buffer, double x, const Pole& pole) {
-  const auto [end, error] =
-      pole.vid == 'f'
-          ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                          std::chars_format::fixed, pole.tochnost)
-          : std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                          std::chars_format::general, DIGITS);
-  return error == std::errc()
-             ? std::string_view(buffer.data(),
-                                static_cast<std::size_t>(end - buffer.data()))
-             : std::string_view();
-}
-
-// One number, left-aligned in its field, with the decimal comma. A fixed
-// figure that rounds to nothing has no sign.
-void Chislo(Tekst& t, double x, const Pole& pole) {
-  const std::size_t start = t.n;
-  std::array<char, 64> buffer{};
-  std::string_view s =
-      std::isfinite(x) ? Cifry(buffer, x, pole) : NeChislo(x, Format::Text);
-  if (pole.vid == 'f' && s.find_first_not_of("-0.") == std::string_view::npos) {
+// A fixed figure with its sign when asked for; one that rounds to nothing
+// has none.
+void Fiksirovannoe(Tekst& t, double x, const Pole& pole) {
+  std::array<char, 64> buffer;
+  const auto [end, error] = std::to_chars(
+      buffer.begin(), buffer.end(), x, std::chars_format::fixed, pole.tochnost);
+  std::string_view s(
+      buffer.data(),
+      error == std::errc() ? static_cast<std::size_t>(end - buffer.data()) : 0);
+  if (s.find_first_not_of("-0.") == std::string_view::npos) {
     s.remove_prefix(s.starts_with('-') ? 1 : 0);
   } else if (pole.znak && x > 0) {
     Dobavit(t, "+");
   }
   Dobavit(t, s);
+}
+
+// One number, left-aligned in its field, with the decimal comma.
+void Chislo(Tekst& t, double x, const Pole& pole) {
+  const std::size_t start = t.n;
+  if (!std::isfinite(x)) {
+    Dobavit(t, NeChislo(x, Format::Text));
+  } else if (pole.vid == 'f') {
+    Fiksirovannoe(t, x, pole);
+  } else {
+    const auto [end, error] = std::to_chars(Start(t), Limit(t), x,
+                                            std::chars_format::general, DIGITS);
+    if (error == std::errc()) {
+      Until(t, end);
+    }
+  }
   std::replace(t.bytes.data() + start, Start(t), '.', ',');
   const std::size_t shown = t.n - start;
   const std::size_t room = static_cast<std::size_t>(Limit(t) - Start(t));

@@ -2,9 +2,7 @@
 #include "dialogue.h"
 
 int Printl(Tekst& t, const char* str) {
-  for (const char* p = str; *p != '\0'; ++p) {
-    Dobavit(t, {p, 1});
-  }
+  Dobavit(t, str);
   Dobavit(t, CAPTION);
   return 0;
 }
