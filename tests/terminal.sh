@@ -126,6 +126,9 @@ if [ "${2:-}" = wine ]; then
   prompt
   [ "$(first_line)" = "$MENU1" ] || fail "the screen was not cleared"
   answers '1KF1R' "the next entry" '1KF1R'
+  pasted "the Windows console"
+  tm send-keys -t t x
+  prompt
   tm send-keys -t t q Enter
   wait_for '^EXIT=0$'
   finish
