@@ -29,6 +29,18 @@ wait_gone() { poll lacks "$1" || { fail "a line matching '$1' stayed"; return 1;
 first_line() { screen | head -1; }
 last_line() { screen | grep . | tail -1; }
 pause_last() { last_line | grep -q -- "$PAUSE"; }
+# ENTRY was answered last, and the pause after it is on the screen.
+paused_after() {
+  [ "$(screen | grep '  обработанная строка данных$' | tail -1)" = "$1  обработанная строка данных" ] &&
+    pause_last
+}
+# The program's process id, when the pane runs it as a child.
+program_pid() {
+  pane=$(tm display -p -t t '#{pane_pid}')
+  cat "/proc/$pane/task/$pane/children"
+}
+gone() { ! kill -0 "$1" 2>/dev/null; }
+prompt_last() { last_line | grep -q -x "Введите данные\. *$1"; }
 two_prompts() { [ "$(screen | grep -c '^Введите данные')" -eq 2 ]; }
 # Waits for the prompt, and a moment for the line editor to take the keys.
 prompt() { wait_for '^Введите данные\. *$' && sleep 0.3; }
@@ -81,6 +93,21 @@ first_answer() {
   sleep 1
   screen | tail -n +2 | grep -q "$MENU1" && fail "the pause did not wait"
 }
+# Entries pasted at the prompt are answered whole, each pause waiting for a
+# key; a paste into the pause ends it and is the next entry, whole: pasted
+# LABEL
+pasted() {
+  printf '1uC1R\n2uC1R\n3uC1R\n' | tm load-buffer -
+  tm paste-buffer -t t
+  for entry in 1uC1R 2uC1R 3uC1R; do
+    poll paused_after "$entry" && sleep 0.5 && paused_after "$entry" ||
+      fail "$1: the answer to the pasted $entry did not wait"
+    [ "$entry" = 3uC1R ] || tm send-keys -t t x
+  done
+  printf '22nC1KF\n' | tm load-buffer -
+  tm paste-buffer -t t
+  poll paused_after 22nC1KF || fail "$1: a paste into the pause was not the next entry, whole"
+}
 finish() {
   echo "$fails failed"
   [ "$fails" -eq 0 ]
@@ -99,6 +126,9 @@ if [ "${2:-}" = wine ]; then
   prompt
   [ "$(first_line)" = "$MENU1" ] || fail "the screen was not cleared"
   answers '1KF1R' "the next entry" '1KF1R'
+  pasted "the Windows console"
+  tm send-keys -t t x
+  prompt
   tm send-keys -t t q Enter
   wait_for '^EXIT=0$'
   finish
@@ -129,8 +159,15 @@ shows "$PAUSE" && fail "w paused"
 tm send-keys -t t 'q' Enter
 ended 0 "q"
 
-# Line editing: editing keys edit, and never reach the entry.
+# Line editing: editing keys edit, and never reach the entry. Control keys
+# that do not edit do nothing: Ctrl-Y yanks nothing back, Ctrl-V quotes no
+# Backspace, Ctrl-T swaps nothing, Ctrl-L keeps the screen, Ctrl-R opens no
+# search.
 start "$home"
+tm send-keys -t t 55 C-w '4.5uL10nC' C-y 5 C-v BSpace C-t C-l C-r
+sleep 0.3
+shows "$MENU1" && lacks 'bck' || fail "a control key that does not edit acted"
+answers '4\.5uL10nC' "a control key that does not edit changed the entry"
 answers '4\.5uL10nC' "Delete or Right at the end of the line changed the entry" \
   '4.5uL10' DC Right 'nC'
 answers '4\.5uL10nC' "Up did not recall the last entry" Up
@@ -204,6 +241,66 @@ wait_for '^EXIT=1$' &&
   [ "$(screen | grep -c -e '^EXIT=' -e '^rezonans: ошибка чтения: ')" -eq 3 ] ||
   fail "the shell's line was glued to the program's last line"
 
+# A terminal the system does not know works as a dumb one; the line editor
+# says nothing about it.
+start "$home" TERM=no-such-terminal
+tm send-keys -t t '1uC1R' Enter
+poll paused_after 1uC1R || fail "no answer at an unknown terminal"
+lacks 'terminal' || fail "a message about an unknown terminal"
+
+# A resize at the prompt draws the line anew: the screen shows the entry.
+start "$home"
+tm send-keys -t t '4.5uL10nC'
+wait_for '^Введите данные\.  4\.5uL10nC$'
+tm resize-window -t t -x 40
+sleep 0.3
+tm send-keys -t t Left BSpace
+wait_for '^Введите данные\.  4\.5uL10C$'
+tm resize-window -t t -x 100
+sleep 0.3
+tm send-keys -t t Left
+sleep 0.3
+[ "$(screen | grep -c '^Введите данные')" -eq 1 ] || fail "a stale row after a resize"
+answers '4\.5uL10C' "the entry after a resize"
+
+# A signal between the bytes of one key (a resize while Delete's bytes come
+# in) does not cut the key short.
+start "$home"
+tm send-keys -t t '4.5uL10'
+sleep 0.3
+tm send-keys -t t -H 1b \; run-shell "sleep 0.03; kill -WINCH $(program_pid)" \; \
+  send-keys -t t -l '[3~'
+answers '4\.5uL10nC' "a key split by a signal reached the entry" 'nC'
+
+# An ending signal at a terminal whose output the user stopped (Ctrl-S)
+# ends the program at once; Ctrl-Q lets the shell write again.
+start "$home"
+tm send-keys -t t '1uC1R' Enter
+wait_for "$PAUSE"
+tm send-keys -t t C-s
+sleep 0.3
+pid=$(program_pid)
+kill -TERM "$pid"
+poll gone "$pid" || fail "SIGTERM at a stopped terminal did not end the program"
+tm send-keys -t t C-q
+ended 143 "SIGTERM at a stopped terminal"
+
+# Without the line editor (a libedit the loader cannot use) the terminal
+# edits the line; the reader keeps nothing of a key's escape sequence.
+noedit=$scratch/noedit
+mkdir "$noedit"
+ln -s "$(ldd "$program" | awk '$1 ~ /^libc[.]so/ {print $3}')" \
+  "$noedit/$(grep -a -o -m 1 'libedit[.]so[.][0-9]*' "$program" | head -1)"
+start "$home" "LD_LIBRARY_PATH=$noedit"
+tm send-keys -t t '4.5uL10' Right Up DC 'nC' Enter
+poll paused_after 4.5uL10nC || fail "the plain reader kept bytes of a key"
+
+# Pasted entries, with the line editor and without it.
+for reader in "" "LD_LIBRARY_PATH=$noedit"; do
+  start "$home" $reader
+  pasted "${reader:-libedit}"
+done
+
 # Job control, in a shell that has it: Ctrl-Z and fg at the pause and at the
 # prompt.
 session "$home" "TERM=screen PS1='$ ' bash --norc --noprofile -i"
@@ -229,8 +326,40 @@ echoes '4\.5uL10nC' "the entry after Ctrl-Z at the pause and at the prompt"
 lacks 'Данные введены неверно' || fail "a key leaked after fg"
 tm send-keys -t t x
 prompt
+# A stop from outside (kill -STOP), then fg: the pause and the line editor
+# have their own modes again, and draw themselves anew.
+tm send-keys -t t '1uC1R' Enter
+wait_for "$PAUSE"
+kill -STOP "$(program_pid)"
+wait_for 'Stopped' && tm send-keys -t t fg Enter
+poll pause_last || fail "the pause was not shown again after kill -STOP and fg"
+tm send-keys -t t x
+wait_gone 'Stopped'
+prompt
+tm send-keys -t t '4.5uL10C'
+sleep 0.3
+kill -STOP "$(program_pid)"
+wait_for 'Stopped' && tm send-keys -t t fg Enter
+poll prompt_last '4\.5uL10C' || fail "the line was not drawn again after kill -STOP and fg"
+tm send-keys -t t Left n Enter
+wait_for "$PAUSE"
+echoes '4\.5uL10nC' "the entry after kill -STOP at the pause and at the prompt"
+lacks '\^\[' || fail "the terminal echoed a key after kill -STOP and fg"
+tm send-keys -t t x
+prompt
 # The shell's $? after fg is the program's exit status.
 tm send-keys -t t q Enter
 wait_for '^\$ *$' && tm send-keys -t t 'echo EXIT=$?' Enter
 wait_for '^EXIT=0$'
+# Without the line editor, Ctrl-Z drops the unfinished line (the terminal
+# does); after fg the prompt is shown again, empty.
+tm send-keys -t t "LD_LIBRARY_PATH=$noedit '$program'" Enter
+prompt
+tm send-keys -t t '4.5u'
+sleep 0.3
+tm send-keys -t t C-z
+wait_for 'Stopped' && tm send-keys -t t fg Enter
+poll prompt_last '' || fail "the plain reader did not show the prompt again after fg"
+tm send-keys -t t '1uC1R' Enter
+poll paused_after 1uC1R || fail "the plain reader's entry after Ctrl-Z and fg"
 finish

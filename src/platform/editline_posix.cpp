@@ -22,6 +22,7 @@ bool EditlineLoad() {
          Find(library, editline.set, "el_set") &&
          Find(library, editline.gets, "el_gets") &&
          Find(library, editline.resize, "el_resize") &&
+         Find(library, editline.line, "el_line") &&
          Find(library, editline.history_new, "history_init") &&
          Find(library, editline.history_free, "history_end") &&
          Find(library, editline.history_op, "history");

@@ -11,6 +11,7 @@ struct Editline {
   decltype(&el_set) set;
   decltype(&el_gets) gets;
   decltype(&el_resize) resize;
+  decltype(&el_line) line;
   decltype(&history_init) history_new;
   decltype(&history_end) history_free;
   decltype(&history) history_op;

@@ -1,6 +1,7 @@
 #include "editor_posix.h"
 
 #include <langinfo.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <array>
@@ -23,6 +24,8 @@ namespace {
 EditLine* editor = nullptr;
 History* past = nullptr;
 std::FILE* screen = nullptr;
+// Where the library's own messages go: nowhere, they are not the program's.
+std::FILE* quiet = nullptr;
 Key pending{};
 std::size_t handed = 0;
 
@@ -70,27 +73,62 @@ bool Editing(const Key& key) {
   return false;
 }
 
+// The control keys that edit: Ctrl-A, B, D, E, F, H, J, K, M, N, P, U, W and
+// Backspace. Any other does nothing at all.
+constexpr std::wstring_view CONTROLS =
+    L"\x01\x02\x04\x05\x06\x08\x0A\x0B\x0D\x0E\x10\x15\x17\x7F";
+
+bool Unused(wchar_t ch) {
+  return (ch < 0x20 || ch == 0x7F) && CONTROLS.find(ch) == CONTROLS.npos;
+}
+
+// After a resize the whole line is drawn anew from the start of its first
+// row, which the cursor reaches by as many rows as it stands below it in
+// the window as it is now wide (terminals rewrap the rows of a line).
+void Redraw(EditLine* el) {
+  editline.resize(el);
+  const LineInfo* line = editline.line(el);
+  std::size_t at = Shirina(PROMPT);
+  for (const char* p = line->buffer; p < line->cursor; ++p) {
+    at += (static_cast<unsigned char>(*p) & 0xC0U) != 0x80U ? 1 : 0;
+  }
+  winsize size{};
+  const std::size_t rows =
+      ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0
+          ? at / size.ws_col
+          : 0;
+  std::fputc('\r', screen);
+  for (std::size_t i = 0; i < rows; ++i) {
+    editline.set(el, EL_ECHOTC, "-s", "up", nullptr);
+  }
+  editline.set(el, EL_ECHOTC, "-s", "cd", nullptr);
+  editline.set(el, EL_REFRESH);
+}
+
 // Hands the editor one character at a time: the characters of an editing
 // key in turn, every other key as the one character it is. Escape sequences
-// of other keys, and bytes that are no character, never reach the line.
+// of other keys, control keys that do not edit, and bytes that are no
+// character never reach the line. The modes the editor set are the
+// program's own while it waits; a resize or a continue draws the line anew.
 int GetChar(EditLine* el, wchar_t* ch) {
   if (handed < pending.n) {
     *ch = pending.bytes[handed++];
     return 1;
   }
   for (;;) {
+    if (Resized()) {
+      Redraw(el);
+    }
+    if (Continued()) {
+      editline.set(el, EL_REFRESH);
+    }
+    KeepModes();
     Key key{};
     const KeyRead got = ReadKey(STDIN_FILENO, key);
     if (got == KeyRead::End || got == KeyRead::Failed) {
       return got == KeyRead::End ? 0 : -1;
     }
     if (got == KeyRead::Interrupted) {
-      if (Resized()) {
-        editline.resize(el);
-      }
-      if (Continued()) {
-        editline.set(el, EL_REFRESH);
-      }
       continue;
     }
     if (key.bytes[0] == 0x1B) {
@@ -105,7 +143,7 @@ int GetChar(EditLine* el, wchar_t* ch) {
     std::mbstate_t state{};
     const std::size_t n = std::mbrtowc(
         ch, reinterpret_cast<const char*>(key.bytes), key.n, &state);
-    if (n == key.n) {
+    if (n == key.n && !Unused(*ch)) {
       return 1;
     }
   }
@@ -132,7 +170,10 @@ bool EditorOpen(std::FILE* out) {
   }
   Utf8Characters();
   screen = out;
-  editor = editline.init("rezonans", stdin, out, stderr);
+  // A terminal the system does not know is a dumb one, silently.
+  quiet = std::fopen("/dev/null", "w");
+  editor =
+      quiet == nullptr ? nullptr : editline.init("rezonans", stdin, out, quiet);
   past = editline.history_new();
   if (editor == nullptr || past == nullptr) {
     EditorClose();
@@ -158,15 +199,26 @@ void EditorClose() {
     editline.end(editor);
     editor = nullptr;
   }
+  if (quiet != nullptr) {
+    std::fclose(quiet);
+    quiet = nullptr;
+  }
 }
 
 bool EditorLine(const char** begin, const char** end, int& error) {
   // The menu wrote the prompt; the editor writes it again from the line's
   // start, and from then on knows where the cursor stands.
   std::fputc('\r', screen);
+  // The line is drawn whole from here: a stop before it began needs no
+  // redraw, a resize only the new width.
+  Continued();
+  if (Resized()) {
+    editline.resize(editor);
+  }
   int n = 0;
   errno = 0;
   const char* line = editline.gets(editor, &n);
+  KeepModes();
   if (line == nullptr || n <= 0) {
     error = n < 0 ? errno : 0;
     return false;

@@ -3,7 +3,10 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <cstring>
 
 namespace {
 
@@ -11,7 +14,18 @@ constexpr unsigned char ESC = 0x1B;
 
 // The bytes after the first of one key arrive together; a lone ESC is a key
 // of its own once this long has passed without more.
-constexpr int KEY_GAP_MS = 100;
+constexpr std::chrono::milliseconds KEY_GAP{100};
+
+// Bytes that follow a key this closely were sent with it: a paste. A key
+// held down repeats far more slowly.
+constexpr std::chrono::milliseconds PASTE_GAP{20};
+
+// Bytes that reached the terminal before the program asked for them, oldest
+// first: they wait here for the line reader. Room for everything the
+// terminal itself holds, twice over.
+unsigned char ahead[8192];
+std::size_t ahead_begin = 0;
+std::size_t ahead_end = 0;
 
 // Bytes a UTF-8 character with this lead byte has in all.
 std::size_t Utf8Length(unsigned char lead) {
@@ -27,42 +41,134 @@ std::size_t Utf8Length(unsigned char lead) {
   return 1;
 }
 
-// A control sequence (ESC [ ...) ends with a byte from @ to ~; parameters and
-// intermediates lie below it.
-bool CsiFinal(unsigned char b) { return b >= 0x40 && b <= 0x7E; }
+// The parameter and intermediate bytes of a sequence; any other byte ends it.
+bool Parameter(unsigned char b) { return b >= 0x20 && b <= 0x3F; }
+
+// True when a byte arrives on `fd` within `wait`. A signal does not end the
+// wait: it goes on for the time that was left.
+bool Arrives(int fd, std::chrono::milliseconds wait) {
+  const auto until = std::chrono::steady_clock::now() + wait;
+  for (;;) {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(
+        until - std::chrono::steady_clock::now());
+    pollfd p{fd, POLLIN, 0};
+    const int ready = poll(
+        &p, 1,
+        static_cast<int>(std::max(left, std::chrono::milliseconds{0}).count()));
+    if (ready >= 0 || errno != EINTR) {
+      return ready > 0;
+    }
+  }
+}
+
+bool TakeAhead(unsigned char& b) {
+  if (ahead_begin == ahead_end) {
+    return false;
+  }
+  b = ahead[ahead_begin++];
+  return true;
+}
+
+// The next byte of a key that has begun.
+bool NextByte(int fd, bool aside, unsigned char& b) {
+  return (aside && TakeAhead(b)) ||
+         (Arrives(fd, KEY_GAP) && read(fd, &b, 1) == 1);
+}
+
+KeyRead Read(int fd, bool aside, Key& key) {
+  if (!aside || !TakeAhead(key.bytes[0])) {
+    // Unlike a read, a wait is never resumed after a signal's handler.
+    pollfd p{fd, POLLIN, 0};
+    const ssize_t first = poll(&p, 1, -1) < 0 ? -1 : read(fd, key.bytes, 1);
+    if (first <= 0) {
+      if (first == 0) {
+        return KeyRead::End;
+      }
+      return errno == EINTR ? KeyRead::Interrupted : KeyRead::Failed;
+    }
+  }
+  unsigned char b = 0;
+  for (key.n = 1; !KeyComplete(key.bytes, key.n) && NextByte(fd, aside, b);) {
+    key.bytes[std::min(key.n, KEY_MAX - 1)] = b;
+    key.n = std::min(key.n + 1, KEY_MAX);
+  }
+  return KeyRead::Key;
+}
 
 }  // namespace
 
 bool KeyComplete(const unsigned char* key, std::size_t n) {
+  // ESC before any other key than a sequence is that key with Alt.
+  while (n >= 2 && key[0] == ESC && key[1] != '[' && key[1] != 'O') {
+    ++key;
+    --n;
+  }
   if (key[0] != ESC) {
     return n >= Utf8Length(key[0]);
   }
-  if (n < 2) {
+  if (n < 3) {
     return false;
   }
-  if (key[1] == '[') {
-    return n >= 3 && CsiFinal(key[n - 1]);
+  // ESC [ [ and a letter are the function keys of the text console.
+  return !Parameter(key[n - 1]) && (n >= 4 || key[2] != '[' || key[1] != '[');
+}
+
+std::size_t DropEscapes(char* text, std::size_t n) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < n;) {
+    if (bytes[i] != ESC) {
+      text[kept++] = text[i++];
+      continue;
+    }
+    std::size_t length = 1;
+    while (!KeyComplete(bytes + i, length) && i + length < n &&
+           text[i + length] != '\n') {
+      ++length;
+    }
+    i += length;
   }
-  if (key[1] == 'O') {
-    return n >= 3;
+  return kept;
+}
+
+KeyRead ReadKey(int fd, Key& key) { return Read(fd, true, key); }
+
+KeyRead ReadNewKey(int fd, Key& key) { return Read(fd, false, key); }
+
+bool MoreArriving(int fd) { return Arrives(fd, PASTE_GAP); }
+
+bool SetAside(const Key& key, int fd) {
+  std::memmove(ahead, ahead + ahead_begin, ahead_end - ahead_begin);
+  ahead_end -= ahead_begin;
+  ahead_begin = 0;
+  if (key.n > sizeof ahead - ahead_end) {
+    return false;
+  }
+  std::memcpy(ahead + ahead_end, key.bytes, key.n);
+  ahead_end += key.n;
+  pollfd p{fd, POLLIN, 0};
+  while (poll(&p, 1, 0) > 0) {
+    if (ahead_end == sizeof ahead) {
+      return false;
+    }
+    const ssize_t n = read(fd, ahead + ahead_end, sizeof ahead - ahead_end);
+    if (n <= 0) {
+      break;
+    }
+    ahead_end += static_cast<std::size_t>(n);
   }
   return true;
 }
 
-KeyRead ReadKey(int fd, Key& key) {
-  // Unlike a read, a wait is never resumed after a signal's handler.
-  pollfd p{fd, POLLIN, 0};
-  const ssize_t first = poll(&p, 1, -1) < 0 ? -1 : read(fd, key.bytes, 1);
-  if (first < 0) {
-    return errno == EINTR ? KeyRead::Interrupted : KeyRead::Failed;
-  }
-  if (first == 0) {
-    return KeyRead::End;
-  }
-  for (key.n = 1; key.n < KEY_MAX && !KeyComplete(key.bytes, key.n); ++key.n) {
-    if (poll(&p, 1, KEY_GAP_MS) != 1 || read(fd, key.bytes + key.n, 1) != 1) {
-      break;
-    }
-  }
-  return KeyRead::Key;
+std::size_t TakeSetAside(char* to, std::size_t room) {
+  const unsigned char* from = ahead + ahead_begin;
+  const unsigned char* end = ahead + ahead_end;
+  const unsigned char* line_end =
+      std::find(from, end, static_cast<unsigned char>('\n'));
+  const std::size_t n =
+      std::min(room, static_cast<std::size_t>(line_end - from) +
+                         (line_end < end ? 1 : 0));
+  std::memcpy(to, from, n);
+  ahead_begin += n;
+  return n;
 }

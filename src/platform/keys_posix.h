@@ -11,13 +11,38 @@ struct Key {
 };
 
 // True once `key` (n bytes, n >= 1) holds a whole key: a plain byte, a UTF-8
-// character, or an escape sequence (arrow, function and editing keys, Alt+key).
+// character, or an escape sequence (arrow, function and editing keys, Alt with
+// any of these). A sequence runs to its final byte however long it is: only
+// its first bytes and its last one decide.
 bool KeyComplete(const unsigned char* key, std::size_t n);
+
+// Drops every escape sequence from the n bytes of text at `text`, whole,
+// except a line end that cuts one short; returns how many bytes remain.
+std::size_t DropEscapes(char* text, std::size_t n);
 
 enum class KeyRead { Key, Interrupted, End, Failed };
 
-// Waits for one key on the terminal `fd` and reads all of its bytes. A signal
-// that arrives while it waits interrupts it, so that the caller can answer
-// the signal (redraw after a stop, say) before it waits again. End is the
-// end of the input; Failed a read error, which errno tells.
+// Waits for one key and reads all of its bytes: first from the bytes set
+// aside, then from the terminal `fd`. A signal that arrives while it waits
+// for a key interrupts it, so that the caller can answer the signal (redraw
+// after a stop, say) before it waits again; a signal between the bytes of
+// one key does not. A key longer than KEY_MAX is still read to its end; it
+// keeps its first bytes and its last. End is the end of the input; Failed a
+// read error, which errno tells.
 KeyRead ReadKey(int fd, Key& key);
+
+// The same, from the terminal only: a key pressed now, not one set aside.
+KeyRead ReadNewKey(int fd, Key& key);
+
+// True when more bytes arrive on `fd` right after a key: the key was part
+// of a paste, not a press of its own.
+bool MoreArriving(int fd);
+
+// Sets aside, after what is set aside already, the bytes of `key` and then
+// everything waiting on `fd` now: typed ahead or pasted, they belong to the
+// line reader. False when not all of it fit.
+bool SetAside(const Key& key, int fd);
+
+// Moves the oldest set-aside line (or what there is of it), at most `room`
+// bytes, to `to`; returns how many.
+std::size_t TakeSetAside(char* to, std::size_t room);

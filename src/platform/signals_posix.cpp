@@ -1,5 +1,6 @@
 #include "signals_posix.h"
 
+#include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -8,10 +9,13 @@
 
 namespace {
 
-// What the handlers need: the terminal, its modes as found, and what
+// What the handlers need: the terminal, its modes as found and as the
+// program has them, a way to write to it that never waits, and what
 // happened since the program last looked.
 int tty = -1;
 termios found{};
+termios own{};
+int eol = -1;
 volatile std::sig_atomic_t continued = 0;
 volatile std::sig_atomic_t resized = 0;
 
@@ -33,21 +37,19 @@ void Catch(int sig, void (*handler)(int)) {
 }
 
 // The modes as found, a line end for the shell's prompt, then the signal's
-// own action: the program ends by it as it would have.
+// own action: the program ends by it as it would have. Nothing here waits
+// for the terminal, not even when the user stopped its output (Ctrl-S).
 extern "C" void RestoreAndEnd(int sig) {
   tcsetattr(tty, TCSANOW, &found);
-  const char eol = '\n';
-  [[maybe_unused]] const ssize_t written = write(STDOUT_FILENO, &eol, 1);
+  const char line_end = '\n';
+  [[maybe_unused]] const ssize_t written = write(eol, &line_end, 1);
   std::signal(sig, SIG_DFL);
   std::raise(sig);
 }
 
-// The modes as found while the program is stopped; its own modes again, and
-// a note for the redraw, once it is continued.
+// The modes as found while the program is stopped.
 extern "C" void Stop(int /*sig*/) {
   const int saved_errno = errno;
-  termios own{};
-  const bool have = tcgetattr(tty, &own) == 0;
   tcsetattr(tty, TCSANOW, &found);
   std::signal(SIGTSTP, SIG_DFL);
   sigset_t stop;
@@ -57,9 +59,13 @@ extern "C" void Stop(int /*sig*/) {
   std::raise(SIGTSTP);
   sigprocmask(SIG_BLOCK, &stop, nullptr);
   Catch(SIGTSTP, Stop);
-  if (have) {
-    tcsetattr(tty, TCSANOW, &own);
-  }
+  errno = saved_errno;
+}
+
+// The program's own modes again, and a note for the redraw.
+extern "C" void Continue(int /*sig*/) {
+  const int saved_errno = errno;
+  tcsetattr(tty, TCSANOW, &own);
   continued = 1;
   errno = saved_errno;
 }
@@ -73,11 +79,33 @@ void SignalsOpen(int fd) {
     return;
   }
   tty = fd;
+  own = found;
+  // A separate opening of the terminal: not waiting on it changes nothing
+  // for the program's own.
+  const char* name = ttyname(STDOUT_FILENO);
+  if (name != nullptr) {
+    eol = open(name, O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  }
   for (const int sig : ENDING) {
     Catch(sig, RestoreAndEnd);
   }
   Catch(SIGTSTP, Stop);
+  Catch(SIGCONT, Continue);
   Catch(SIGWINCH, Resize);
+}
+
+void KeepModes() {
+  termios now{};
+  if (tty < 0 || tcgetattr(tty, &now) != 0) {
+    return;
+  }
+  sigset_t cont;
+  sigset_t before;
+  sigemptyset(&cont);
+  sigaddset(&cont, SIGCONT);
+  sigprocmask(SIG_BLOCK, &cont, &before);
+  own = now;
+  sigprocmask(SIG_SETMASK, &before, nullptr);
 }
 
 bool Continued() {

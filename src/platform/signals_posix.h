@@ -1,14 +1,18 @@
 // Signals in an interactive session. The program leaves the terminal as it
 // found it whenever it ends by a signal or stops for job control, and takes
-// its own modes back when it is continued.
+// its own modes back whenever it is continued, whatever stopped it.
 #pragma once
 
 // Remembers the modes of the terminal `fd` and catches the signals that end
 // the program (interrupt, quit, terminate, hang-up), the stop from the
-// keyboard and the change of the window's size.
+// keyboard, the continue and the change of the window's size.
 void SignalsOpen(int fd);
 
-// True once for every time the program was stopped and continued.
+// The modes the terminal has now are the program's own: a continue puts
+// them back.
+void KeepModes();
+
+// True once for every time the program was continued.
 bool Continued();
 
 // True once for every change of the window's size.

@@ -1,3 +1,4 @@
+#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -26,18 +27,43 @@ void ShowPause(std::FILE* out) {
   std::fflush(out);
 }
 
-// Takes one whole key: a key that sends several bytes leaves none of them to
-// the line reader. After a stop the pause is shown again and still waits.
+// Waits for a key pressed after the pause began and takes it whole: a key
+// that sends several bytes leaves none of them to the line reader. Bytes
+// that come with the key are a paste, not a press: they end the pause and go
+// to the reader with it. After a stop the pause is shown again and still
+// waits.
 void WaitForKey(std::FILE* out) {
-  Key key{};
-  while (ReadKey(STDIN_FILENO, key) == KeyRead::Interrupted) {
+  for (;;) {
+    Key key{};
+    const KeyRead got = ReadNewKey(STDIN_FILENO, key);
+    if (got != KeyRead::Interrupted) {
+      if (got == KeyRead::Key && MoreArriving(STDIN_FILENO)) {
+        SetAside(key, STDIN_FILENO);
+      }
+      return;
+    }
     if (Continued()) {
       ShowPause(out);
     }
   }
 }
 
+// Shows the prompt again once the program is continued while it waits for
+// a line, until one can be read.
+void AwaitLine(std::FILE* out) {
+  pollfd p{STDIN_FILENO, POLLIN, 0};
+  while (poll(&p, 1, -1) < 0 && errno == EINTR) {
+    if (Continued()) {
+      std::fwrite(PROMPT.data(), 1, PROMPT.size(), out);
+      std::fflush(out);
+    }
+  }
+}
+
 bool editing = false;
+// Standard input is a terminal, read plainly: keys arrive as the bytes they
+// send, and the reader keeps none of an escape sequence.
+bool keyboard = false;
 
 }  // namespace
 
@@ -53,6 +79,7 @@ Terminal TerminalOpen(Input input) {
     SignalsOpen(STDIN_FILENO);
     editing = EditorOpen(stdout);
   }
+  keyboard = !editing && isatty(STDIN_FILENO) != 0;
   return {stdout, interactive, isatty(STDOUT_FILENO) != 0, 0, {}};
 }
 
@@ -64,19 +91,35 @@ bool TerminalRead(Terminal& t, const char** begin, const char** end) {
     return EditorLine(begin, end, t.error);
   }
   for (;;) {
-    const ssize_t n = read(STDIN_FILENO, t.buffer, sizeof t.buffer);
+    // A line set aside was typed ahead or pasted into the pause: the
+    // terminal did not show it at the prompt, the reader does.
+    std::size_t n = TakeSetAside(t.buffer, sizeof t.buffer);
+    const bool aside = n > 0;
+    if (!aside) {
+      if (keyboard) {
+        AwaitLine(t.out);
+      }
+      const ssize_t got = read(STDIN_FILENO, t.buffer, sizeof t.buffer);
+      // A closed standard input is no input at all, not a failed one.
+      if (got == 0 || (got < 0 && errno == EBADF)) {
+        return false;
+      }
+      if (got < 0 && errno != EINTR) {
+        t.error = errno;
+        return false;
+      }
+      n = got < 0 ? 0 : static_cast<std::size_t>(got);
+    }
+    if (keyboard) {
+      n = DropEscapes(t.buffer, n);
+    }
+    if (aside) {
+      std::fwrite(t.buffer, 1, n, t.out);
+    }
     if (n > 0) {
       *begin = t.buffer;
       *end = t.buffer + n;
       return true;
-    }
-    // A closed standard input is no input at all, not a failed one.
-    if (n == 0 || errno == EBADF) {
-      return false;
-    }
-    if (errno != EINTR) {
-      t.error = errno;
-      return false;
     }
   }
 }
@@ -85,13 +128,21 @@ void Pause(const Terminal& t) {
   if (!t.interactive) {
     return;
   }
+  Continued();
   ShowPause(t.out);
   termios saved{};
   if (tcgetattr(STDIN_FILENO, &saved) == 0) {
     const termios raw = Raw(saved);
     tcsetattr(STDIN_FILENO, TCSANOW, &raw);
-    WaitForKey(t.out);
+    KeepModes();
+    // What was typed before the pause began is the reader's, whole; the
+    // pause waits for a key pressed after that, unless the input came
+    // faster than it can be kept.
+    if (SetAside(Key{}, STDIN_FILENO)) {
+      WaitForKey(t.out);
+    }
     tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+    KeepModes();
   }
   std::fputc('\n', t.out);
 }

@@ -2,6 +2,8 @@
 #include <io.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <clocale>
 #include <cstdlib>
@@ -30,6 +32,28 @@ bool IsConsole(int fd) {
 BOOL WINAPI PutCodePageBack(DWORD /*event*/) {
   SetConsoleOutputCP(found);
   return FALSE;
+}
+
+// Console input taken aside while the system's pause runs.
+std::array<INPUT_RECORD, 4096> aside;
+
+// Moves what waits in the console's input to `aside`, from `n` on, keeping
+// its last place free; returns where it ends.
+DWORD TakeAside(HANDLE in, DWORD n) {
+  DWORD waiting = 0;
+  DWORD taken = 0;
+  if (n + 1 < aside.size() &&
+      GetNumberOfConsoleInputEvents(in, &waiting) != 0 && waiting > 0) {
+    ReadConsoleInputW(in, aside.data() + n,
+                      std::min<DWORD>(waiting, aside.size() - 1 - n), &taken);
+  }
+  return n + taken;
+}
+
+// A press (or a release) of a key that types a character.
+bool Typed(const INPUT_RECORD& r, bool down) {
+  return r.EventType == KEY_EVENT && (r.Event.KeyEvent.bKeyDown != 0) == down &&
+         r.Event.KeyEvent.uChar.UnicodeChar != 0;
 }
 
 void Run(const Terminal& t, const char* command) {
@@ -82,7 +106,36 @@ bool TerminalRead(Terminal& t, const char** begin, const char** end) {
 }
 
 // The system's own pause takes its key from the console. It would read
-// redirected input instead, so it runs in an interactive session only.
-void Pause(const Terminal& t) { Run(t, "pause"); }
+// redirected input instead, so it runs in an interactive session only. Keys
+// already in the console's input when it begins (typed ahead, pasted) are
+// the line reader's: they are taken aside while the pause waits for a key
+// pressed after it began, then given back in their order. A paste into the
+// pause is input too: the pause took the press of its first character, but
+// that character's release is still waiting, with the others behind it, so
+// the press goes back in front of them.
+void Pause(const Terminal& t) {
+  if (!t.interactive) {
+    return;
+  }
+  const HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+  const DWORD before = TakeAside(in, 0);
+  Run(t, "pause");
+  DWORD n = TakeAside(in, before + 1);
+  const auto rest = aside.begin() + before + 1;
+  const auto end = aside.begin() + n;
+  const auto press = [](const INPUT_RECORD& r) { return Typed(r, true); };
+  if (rest < end && Typed(*rest, false) &&
+      std::count_if(rest + 1, end, press) >= 2) {
+    aside[before] = *rest;
+    aside[before].Event.KeyEvent.bKeyDown = TRUE;
+  } else {
+    std::move(rest, end, rest - 1);
+    --n;
+  }
+  DWORD given = 0;
+  if (n > 0) {
+    WriteConsoleInputW(in, aside.data(), n, &given);
+  }
+}
 
 void Clear(const Terminal& t) { Run(t, "cls"); }
