@@ -190,18 +190,84 @@ ended 0 "Ctrl-D at the prompt"
 head -c 1000000 /dev/zero | tr '\0' 7 >"$scratch/long-line"
 head -c 100000 /dev/urandom >"$scratch/binary"
 truncate -s 100M "$scratch/huge"
+# Valid lines, just over the size a history may have.
+yes 1KF1R | head -n 333668 >"$scratch/big"
+printf '1KF\a1R\n' >"$scratch/control"
+printf '1KF1R\n\377\n' >"$scratch/invalid-after-valid"
 start /proc
 answers '1uC1R' "no answer with an unwritable home" '1uC1R'
 answers '1uC1R' "no history in memory with an unwritable home" Up
 lacks 'rezonans:' || fail "a message about the history"
-for garbage in long-line binary huge; do
+for garbage in long-line binary huge big control invalid-after-valid; do
   mkdir -p "$home/.local/state/rezonans"
   cp "$scratch/$garbage" "$home/.local/state/rezonans/history"
   start "$home"
+  answers '' "Up recalled an entry of a history file of $garbage" Up
   answers '1uC1R' "no answer with a history file of $garbage" '1uC1R'
   cmp -s "$scratch/$garbage" "$home/.local/state/rezonans/history" ||
     fail "a history file of $garbage was overwritten"
 done
+
+# Two sessions at once share one history: neither erases the other's
+# entries, and each recalls its own and those the file held when it started.
+state=$scratch/shared/.local/state/rezonans
+mkdir -p "$state"
+printf '1KF1R\n' >"$state/history"
+start "$scratch/shared"
+tm new-window -t t "env HOME='$scratch/shared' '$program'"
+prompt
+answers '2uC2R' "no answer in the second session" '2uC2R'
+tm select-window -t t:0
+answers '1uC1R' "no answer in the first session" '1uC1R'
+tm select-window -t t:1
+answers '1KF1R' "Up did not recall the session's own entry, then the file's" Up Up
+tm select-window -t t:0
+answers '5' "no answer to a one-character entry" '5'
+printf '1KF1R\n2uC2R\n1uC1R\n1KF1R\n5\n' | cmp -s - "$state/history" ||
+  fail "two sessions lost each other's entries"
+start "$scratch/shared"
+answers '5' "Up did not recall a one-character entry" Up
+
+# A history that is a link to a file kept elsewhere, of 1000 entries, the
+# last without its line end: read from the newest, written through the
+# link, and cut back to the newest 500 once appended past 1000.
+mkdir "$scratch/dotfiles"
+seq 1000 | sed 's/$/KF1R/' | head -c -1 >"$scratch/dotfiles/history"
+ln -sf "$scratch/dotfiles/history" "$state/history"
+start "$scratch/shared"
+answers '1000KF1R' "Up did not recall the newest entry of a long history" Up
+answers '7uC7R' "no answer with a linked history" '7uC7R'
+[ -L "$state/history" ] || fail "the link to the history was replaced"
+[ "$(wc -l <"$scratch/dotfiles/history") $(head -1 "$scratch/dotfiles/history") $(tail -1 "$scratch/dotfiles/history")" = "500 502KF1R 7uC7R" ] ||
+  fail "a history appended past 1000 entries was not cut back to its newest 500"
+
+# Under a umask that denies the owner, the history is still made for the
+# owner alone, and usable.
+mkdir "$scratch/masked"
+session "$scratch/masked" "sh -c \"umask 0277; exec '$program'\""
+prompt
+answers '1uC1R' "no answer under umask 0277" '1uC1R'
+(cd "$scratch/masked" && stat -c %a .local .local/state .local/state/rezonans .local/state/rezonans/history) | tr '\n' ' ' | grep -qx '700 700 700 600 ' ||
+  fail "the history under umask 0277 is not the owner's alone"
+
+# A home whose history path only just fits is written to.
+long=$scratch
+while [ ${#long} -lt 3850 ]; do long=$long/$(printf '%0200d' 0); done
+long=$long/$(printf "%0$((4062 - ${#long} - 1))d" 0)
+mkdir -p "$long"
+start "$long"
+answers '1uC1R' "no answer with a long home" '1uC1R'
+grep -qx 1uC1R "$long/.local/state/rezonans/history" ||
+  fail "no history saved in a home of ${#long} characters"
+
+# Neither a home nor a state folder: a history in memory only, and no file
+# made anywhere.
+mkdir "$scratch/nowhere"
+start "$home" -C "$scratch/nowhere" -u HOME -u XDG_STATE_HOME
+answers '1uC1R' "no answer without a home" '1uC1R'
+answers '1uC1R' "no history in memory without a home" Up
+[ -z "$(ls -A "$scratch/nowhere")" ] && [ ! -e /.local/state/rezonans ] ||
+  fail "a history file was made without a home"
 
 # Signals at the pause, under a parent that restores nothing.
 start "$home"

@@ -1,14 +1,18 @@
 #include "history_posix.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <cwchar>
 #include <cwctype>
 
@@ -18,7 +22,14 @@ namespace {
 
 // A longer line is no entry anyone retypes; a file with one is not a history.
 constexpr std::size_t ENTRY_MAX = 1000;
-constexpr std::size_t FILE_MAX = HISTORY_SIZE * (ENTRY_MAX + 1);
+// Sessions append; the file is cut back to the newest HISTORY_SIZE entries
+// once it holds more than TRIM_AT.
+constexpr int TRIM_AT = 2 * HISTORY_SIZE;
+// Room for a file appended past TRIM_AT by sessions that ended before they
+// could trim it; a larger file is not a history.
+constexpr off_t FILE_MAX = 2 * off_t{TRIM_AT} * off_t{ENTRY_MAX + 1};
+// The trim reads and moves the file this much at a time.
+constexpr std::size_t CHUNK = 65536;
 
 constexpr std::string_view FOLDER = "/rezonans";
 constexpr std::string_view FILE_NAME = "/history";
@@ -79,6 +90,7 @@ bool Enter(History* past, std::string_view entry) {
 }
 
 // Every line of a history file is an entry; blank lines are passed over.
+// The history keeps the newest HISTORY_SIZE of them.
 bool Parse(std::string_view text, History* past) {
   while (!text.empty()) {
     const std::size_t eol = std::min(text.find('\n'), text.size());
@@ -90,7 +102,47 @@ bool Parse(std::string_view text, History* past) {
   return true;
 }
 
-// Makes the missing folders of the path, for the owner alone.
+// Waits a second at most for the lock: a lock another program keeps must
+// not hang the session, whose history then stays in memory.
+bool Lock(int fd, int how) {
+  constexpr timespec RETRY{0, 10'000'000};
+  for (int tries = 0; tries < 100; ++tries) {
+    if (flock(fd, how | LOCK_NB) == 0) {
+      return true;
+    }
+    if (errno != EWOULDBLOCK && errno != EINTR) {
+      return false;
+    }
+    nanosleep(&RETRY, nullptr);
+  }
+  return false;
+}
+
+// Enters the lines of the file `fd`, locked against writes; false, with
+// nothing entered, when it is not a history.
+bool Load(int fd, History* past) {
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > FILE_MAX) {
+    return false;
+  }
+  if (st.st_size == 0) {
+    return true;
+  }
+  const auto size = static_cast<std::size_t>(st.st_size);
+  void* text = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+  if (text == MAP_FAILED) {
+    return false;
+  }
+  const bool history = Parse({static_cast<const char*>(text), size}, past);
+  munmap(text, size);
+  if (!history) {
+    HistEvent ev;
+    editline.history_op(past, &ev, H_CLEAR);
+  }
+  return history;
+}
+
+// Makes the missing folders of the path.
 void MakeFolders(std::size_t from) {
   const std::size_t end = std::strlen(path) - FILE_NAME.size();
   for (std::size_t i = from; i <= end; ++i) {
@@ -103,30 +155,119 @@ void MakeFolders(std::size_t from) {
   }
 }
 
-// Writes the whole history to a new file beside the old one, which it then
-// replaces: a reader never sees half a history.
-void Save(History* past) {
-  char temp[sizeof path + 8];
-  std::snprintf(temp, sizeof temp, "%s.XXXXXX", path);
-  const int fd = mkstemp(temp);
-  std::FILE* file = fd < 0 ? nullptr : fdopen(fd, "w");
-  if (file == nullptr) {
-    if (fd >= 0) {
-      close(fd);
-      unlink(temp);
+// Opens the file to append to, through a link if it is one. A missing file
+// is made, with its folders, for the owner alone whatever the umask.
+int Open() {
+  constexpr int FLAGS = O_RDWR | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+  int fd = open(path, FLAGS);
+  if (fd < 0 && errno == ENOENT) {
+    const mode_t umask_was = umask(S_IRWXG | S_IRWXO);
+    MakeFolders(made_from);
+    fd = open(path, FLAGS | O_CREAT, S_IRUSR | S_IWUSR);
+    umask(umask_was);
+  }
+  return fd;
+}
+
+// Where the newest HISTORY_SIZE lines of the file begin once it holds more
+// than TRIM_AT lines, 0 while it holds no more. Reads back from the end no
+// further than the TRIM_AT-th line.
+off_t TrimFrom(int fd, off_t size) {
+  char chunk[CHUNK];
+  int lines = 0;
+  off_t keep = 0;
+  // The file's last byte ends its newest line.
+  for (off_t end = size - 1; end > 0;) {
+    const off_t begin = std::max<off_t>(0, end - static_cast<off_t>(CHUNK));
+    if (pread(fd, chunk, end - begin, begin) != end - begin) {
+      return 0;
     }
+    for (off_t i = end - begin; i-- > 0;) {
+      if (chunk[i] != '\n') {
+        continue;
+      }
+      ++lines;
+      if (lines == HISTORY_SIZE) {
+        keep = begin + i + 1;
+      }
+      if (lines == TRIM_AT) {
+        return keep;
+      }
+    }
+    end = begin;
+  }
+  return 0;
+}
+
+// Moves the lines from `from` on to the start of the file in place, so that
+// a link stays a link and no other file is ever made, and cuts off the rest.
+void Trim(int fd, off_t from, off_t size) {
+  // The ending signals and the stop wait until the file is whole again.
+  sigset_t held;
+  sigset_t was;
+  sigemptyset(&held);
+  for (const int sig : {SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGTSTP}) {
+    sigaddset(&held, sig);
+  }
+  sigprocmask(SIG_BLOCK, &held, &was);
+  // Written where it is told, not at the end.
+  const int flags = fcntl(fd, F_GETFL);
+  if (flags != -1 && fcntl(fd, F_SETFL, flags & ~O_APPEND) == 0) {
+    char chunk[CHUNK];
+    off_t at = from;
+    while (at < size) {
+      const auto want = std::min(static_cast<off_t>(CHUNK), size - at);
+      const ssize_t n = pread(fd, chunk, want, at);
+      if (n <= 0 || pwrite(fd, chunk, n, at - from) != n) {
+        break;
+      }
+      at += n;
+    }
+    if (at == size) {
+      ftruncate(fd, size - from);
+    }
+  }
+  sigprocmask(SIG_SETMASK, &was, nullptr);
+}
+
+// Adds the entry at the end of the file in one write, then trims the file
+// if it has grown past TRIM_AT lines. The lock is held alone meanwhile: a
+// session that reads the file never sees an entry half written, nor the
+// file half trimmed.
+void Append(std::string_view entry) {
+  const int fd = Open();
+  if (fd < 0) {
     return;
   }
-  HistEvent ev;
-  for (int r = editline.history_op(past, &ev, H_LAST); r != -1;
-       r = editline.history_op(past, &ev, H_PREV)) {
-    std::fputs(ev.str, file);
-    std::fputc('\n', file);
+  struct stat st {};
+  if (!Lock(fd, LOCK_EX) || fstat(fd, &st) != 0) {
+    close(fd);
+    return;
   }
-  const bool written = std::ferror(file) == 0;
-  if (std::fclose(file) != 0 || !written || rename(temp, path) != 0) {
-    unlink(temp);
+  if (!S_ISREG(st.st_mode) || st.st_size > FILE_MAX) {
+    // What is there now is no history: it is left alone.
+    lasting = false;
+    close(fd);
+    return;
   }
+  char line[ENTRY_MAX + 2];
+  std::size_t n = 0;
+  // A last line without its line end (edited by hand) stays a line.
+  char last = '\n';
+  if (st.st_size > 0 && pread(fd, &last, 1, st.st_size - 1) == 1 &&
+      last != '\n') {
+    line[n++] = '\n';
+  }
+  n += entry.copy(line + n, entry.size());
+  line[n++] = '\n';
+  if (write(fd, line, n) == static_cast<ssize_t>(n)) {
+    const off_t size = st.st_size + static_cast<off_t>(n);
+    const off_t from = TrimFrom(fd, size);
+    if (from != 0) {
+      Trim(fd, from, size);
+    }
+  }
+  close(fd);
 }
 
 }  // namespace
@@ -138,28 +279,14 @@ void HistoryLoad(History* past) {
     return;
   }
   // Not blocking: a named pipe in its place must not hold up the start.
+  // Sessions read under a shared lock, and write under the lock alone.
   const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) {
     lasting = errno == ENOENT;
     return;
   }
-  struct stat st {};
-  const bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
-                       static_cast<std::size_t>(st.st_size) <= FILE_MAX;
-  const auto size = regular ? static_cast<std::size_t>(st.st_size) : 0;
-  void* text =
-      size == 0 ? nullptr : mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+  lasting = Lock(fd, LOCK_SH) && Load(fd, past);
   close(fd);
-  if (text == MAP_FAILED || (size == 0 && !regular)) {
-    return;
-  }
-  lasting = Parse({static_cast<const char*>(text), size}, past);
-  if (!lasting) {
-    editline.history_op(past, &ev, H_CLEAR);
-  }
-  if (text != nullptr) {
-    munmap(text, size);
-  }
 }
 
 void HistoryAdd(History* past, std::string_view line) {
@@ -176,7 +303,6 @@ void HistoryAdd(History* past, std::string_view line) {
     return;
   }
   if (lasting) {
-    MakeFolders(made_from);
-    Save(past);
+    Append(line);
   }
 }
