@@ -25,6 +25,10 @@ if [ "$mode" = check ]; then
     missing="$missing libclang-rt-dev"
   # wine alone brings the 32-bit loader's name only; wine64 runs the .exe.
   [ -e /usr/lib/wine/wine64 ] || missing="$missing wine64"
+  # The other standard library, and GoogleTest's sources to build against it.
+  ls /usr/lib/llvm-*/lib/libc++.so >/dev/null 2>&1 || missing="$missing libc++-dev"
+  ls /usr/lib/llvm-*/lib/libc++abi.so >/dev/null 2>&1 || missing="$missing libc++abi-dev"
+  [ -f /usr/src/googletest/googletest/CMakeLists.txt ] || missing="$missing googletest"
 fi
 [ -z "$missing" ] && exit 0
 echo "installing:$missing"
