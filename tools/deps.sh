@@ -29,6 +29,8 @@ if [ "$mode" = check ]; then
   ls /usr/lib/llvm-*/lib/libc++.so >/dev/null 2>&1 || missing="$missing libc++-dev"
   ls /usr/lib/llvm-*/lib/libc++abi.so >/dev/null 2>&1 || missing="$missing libc++abi-dev"
   [ -f /usr/src/googletest/googletest/CMakeLists.txt ] || missing="$missing googletest"
+  # The sources the tests make their locales from.
+  [ -f /usr/share/i18n/locales/ru_RU ] || missing="$missing locales"
 fi
 [ -z "$missing" ] && exit 0
 echo "installing:$missing"

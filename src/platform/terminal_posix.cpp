@@ -1,9 +1,11 @@
+#include <langinfo.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <clocale>
 #include <csignal>
+#include <cstring>
 
 #include "../common/texts.h"
 #include "editor_posix.h"
@@ -39,10 +41,25 @@ void WaitForKey(std::FILE* out) {
 
 bool editing = false;
 
+// The user's own locale, so that what the C library says comes in the user's
+// language. The program's texts are UTF-8, and the line editor measures them
+// by the locale's characters: where the user's are not UTF-8, characters are
+// handled as UTF-8 is, and every line stays in one encoding. Nothing written
+// depends on the rest of the locale.
+void UserLocale() {
+  std::setlocale(LC_ALL, "");
+  for (const char* name : {"C.UTF-8", "UTF-8"}) {
+    if (std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0) {
+      return;
+    }
+    std::setlocale(LC_CTYPE, name);
+  }
+}
+
 }  // namespace
 
 Terminal TerminalOpen(Input input) {
-  std::setlocale(LC_ALL, "Russian");
+  UserLocale();
   // A closed pipe shows as a write error, which ends the dialogue.
   std::signal(SIGPIPE, SIG_IGN);
   std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
