@@ -27,10 +27,16 @@ constexpr std::size_t OTVET_MAX = [] {
 }();
 static_assert(OTVET_MAX <= sizeof(Tekst::bytes));
 
-// Says on standard error what failed and the system's reason; status 1.
+// Says on standard error what failed and why, in the program's own words
+// where it has them; status 1.
 int Failed(std::string_view what, int error) {
+  const auto* own =
+      std::find_if(PRICHINY.begin(), PRICHINY.end(),
+                   [error](const Prichina& p) { return p.error == error; });
+  const std::string_view reason =
+      own != PRICHINY.end() ? own->text : std::strerror(error);
   std::fwrite(what.data(), 1, what.size(), stderr);
-  std::fputs(std::strerror(error), stderr);
+  std::fwrite(reason.data(), 1, reason.size(), stderr);
   std::fputc('\n', stderr);
   return 1;
 }
