@@ -1,13 +1,20 @@
 #!/bin/bash
 # Hostile input and output. Each case checks the exit status and compares the
 # output with what the reader's rules give, derived from a tamer input.
-# Usage: hostile.sh PROGRAM CASE
-program=$1
+# Usage: hostile.sh PROGRAM CASE [wine]
+program=$1 mode=$3
 dir=$(mktemp -d) || exit 1
 trap 'rm -rf "$dir"' EXIT
 cd "$dir" || exit 1
 
-run() { env -i timeout 60 "$program" "$@"; }
+run() {
+  if [ "$mode" = wine ]; then
+    env -i PATH=/usr/bin:/bin HOME="$WINEPREFIX" WINEPREFIX="$WINEPREFIX" \
+      WINEDEBUG=-all timeout 120 wine "$program" "$@"
+  else
+    env -i timeout 60 "$program" "$@"
+  fi
+}
 # Runs the program on file $1 into $1.out; fails unless it exits with 0.
 out() {
   run <"$1" >"$1.out"

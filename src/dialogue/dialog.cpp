@@ -100,7 +100,10 @@ int Cikl(const Terminal& t, Vhod& in, bool zapisi) {
 
 // A reader that went away wanted no more output; any other write failure
 // lost results, and the exit status says so.
-int WriteFailed() { return errno == EPIPE ? 0 : Failed(WRITE_FAILED, errno); }
+int WriteFailed() {
+  const int error = errno;
+  return ReaderGone() ? 0 : Failed(WRITE_FAILED, error);
+}
 
 int Dialog(const Terminal& t, Vhod& in) { return Cikl(t, in, false); }
 

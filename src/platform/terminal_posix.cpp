@@ -119,3 +119,5 @@ void Clear(const Terminal& t) {
     std::fflush(t.out);
   }
 }
+
+bool ReaderGone() { return errno == EPIPE; }
