@@ -29,10 +29,13 @@ long-line) # Accepted characters past the 80th are dropped, however many.
   { head -c 80 /dev/zero | tr '\0' 7; echo; } >kept
   out big; out kept; same kept.out big.out ;;
 random) # Rejected bytes vanish without a trace (w and q left out: they act).
-  head -c 1000000 /dev/urandom | tr -d 'wq' >noise
+  # The same bytes every run, and a last line that is ended, so that its
+  # cleaned copy is a line too.
+  perl -e 'srand 17; print pack "C*", map { rand 256 } 1 .. 1e6' | tr -d 'wq' >noise
+  echo >>noise
   LC_ALL=C tr -cd '0123456789.,GMKmunpLCFRlcf r\n' <noise | tr -d ' ' >clean
   out noise; out clean
-  same clean.out noise.out || { cp noise /tmp/rezonans-noise; exit 1; } ;;
+  same clean.out noise.out ;;
 many-lines) # Thousands of cycles: each answers exactly as it would alone.
   printf '4,5ul 10nc\nxyz\n0L1C\n2.2mL1uF\n5w\n1KF1R\n1L2L3C\n\n' >session
   : >none; out none; out session
