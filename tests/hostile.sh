@@ -1,13 +1,20 @@
 #!/bin/bash
 # Hostile input and output. Each case checks the exit status and compares the
 # output with what the reader's rules give, derived from a tamer input.
-# Usage: hostile.sh PROGRAM CASE
-program=$1
+# Usage: hostile.sh PROGRAM CASE [wine]
+program=$1 mode=$3
 dir=$(mktemp -d) || exit 1
 trap 'rm -rf "$dir"' EXIT
 cd "$dir" || exit 1
 
-run() { env -i timeout 60 "$program" "$@"; }
+run() {
+  if [ "$mode" = wine ]; then
+    env -i PATH=/usr/bin:/bin HOME="$WINEPREFIX" WINEPREFIX="$WINEPREFIX" \
+      WINEDEBUG=-all timeout 120 wine "$program" "$@"
+  else
+    env -i timeout 60 "$program" "$@"
+  fi
+}
 # Runs the program on file $1 into $1.out; fails unless it exits with 0.
 out() {
   run <"$1" >"$1.out"
@@ -22,10 +29,13 @@ long-line) # Accepted characters past the 80th are dropped, however many.
   { head -c 80 /dev/zero | tr '\0' 7; echo; } >kept
   out big; out kept; same kept.out big.out ;;
 random) # Rejected bytes vanish without a trace (w and q left out: they act).
-  head -c 1000000 /dev/urandom | tr -d 'wq' >noise
+  # The same bytes every run, and a last line that is ended, so that its
+  # cleaned copy is a line too.
+  perl -e 'srand 17; print pack "C*", map { rand 256 } 1 .. 1e6' | tr -d 'wq' >noise
+  echo >>noise
   LC_ALL=C tr -cd '0123456789.,GMKmunpLCFRlcf r\n' <noise | tr -d ' ' >clean
   out noise; out clean
-  same clean.out noise.out || { cp noise /tmp/rezonans-noise; exit 1; } ;;
+  same clean.out noise.out ;;
 many-lines) # Thousands of cycles: each answers exactly as it would alone.
   printf '4,5ul 10nc\nxyz\n0L1C\n2.2mL1uF\n5w\n1KF1R\n1L2L3C\n\n' >session
   : >none; out none; out session
@@ -45,8 +55,10 @@ end-of-input) # Input ending at any byte: status 0, and nothing typed is lost.
     same ended.out cut.out || { echo "cut after $k bytes"; exit 1; }
   done ;;
 closed-pipe) # A reader that goes away ends the program promptly, status 0.
-  status=$( (yes 4uL10nC | { run; echo $? >status; } | head -c 100 >/dev/null); cat status)
-  [ "$status" = 0 ] || { echo "status $status after a closed pipe"; exit 1; } ;;
+  # Standard error to a file: what Wine starts along with the program may
+  # outlive it, and must not hold the test's output open.
+  status=$( (yes 4uL10nC | { run 2>err; echo $? >status; } | head -c 100 >/dev/null); cat status)
+  [ "$status" = 0 ] || { echo "status $status after a closed pipe"; cat err; exit 1; } ;;
 no-input) # Closed or empty standard input: the menu once, status 0.
   printf 'q\n' >q; out q
   run <&- >closed || { echo "status $? with input closed"; exit 1; }
@@ -55,12 +67,14 @@ no-input) # Closed or empty standard input: the menu once, status 0.
   same q.out null ;;
 full-disk) # Results that cannot be written are a failure, said so, and why.
   printf '1L1C\n' | run >/dev/full 2>err && { echo "status 0 on a full disk"; exit 1; }
-  grep -q 'ошибка записи результатов: No space left on device' err ||
-    { echo "no message on a full disk"; cat err; exit 1; } ;;
-read-error) # Input that fails is a failure, said so, and why.
-  run <"$dir" >out 2>err && { echo "status 0 on a directory as input"; exit 1; }
-  grep -q '^rezonans: ошибка чтения: Is a directory$' err ||
-    { echo "no message on a directory as input"; cat err; exit 1; } ;;
+  echo 'rezonans: ошибка записи результатов: на устройстве не осталось места' >want
+  same want err ;;
+read-error) # A reason the program does not word itself is the C library's, in
+  # the user's language, and in UTF-8 whatever the user's characters.
+  env -i LANG=ru_RU.KOI8-R LOCPATH="$LOCPATH" timeout 60 "$program" </proc/self/ns/net >out 2>err &&
+    { echo "status 0 on input that cannot be read"; exit 1; }
+  echo 'rezonans: ошибка чтения: Недопустимый аргумент' >want
+  same want err ;;
 long-argument) # An entry given as an argument keeps 80 characters too.
   run "1L1C$(head -c 100000 /dev/zero | tr '\0' 7)" >big || { echo "status $?"; exit 1; }
   run "1L1C$(head -c 76 /dev/zero | tr '\0' 7)" >kept; same kept big ;;

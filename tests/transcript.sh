@@ -1,12 +1,18 @@
 #!/bin/sh
 # Runs the program on NAME.in with an empty environment and compares its
 # standard output with NAME.out byte for byte; a unified diff on failure.
-# Usage: transcript.sh NAME.in NAME.out PROGRAM [native|wine]
+# Usage: transcript.sh NAME.in NAME.out PROGRAM [wine | LOCALE...]
 # Beside NAME.in there may be NAME.args, the arguments, one a line; NAME.err,
 # the standard error expected (else none); NAME.status, the exit status
 # expected (else 0).
+# Natively the program runs again with LANG set to each LOCALE (looked for in
+# $LOCPATH too), and every run must give the same bytes.
 # Under wine the output is Windows-1251 with CRLF line ends, and is read so.
-in=$1 expected=$2 program=$3 mode=${4:-native}
+in=$1 expected=$2 program=$3
+shift 3
+mode=native
+[ "$1" = wine ] && mode=wine && shift
+locales=$*
 case=${in%.in}
 actual=$(mktemp) || exit 1
 trap 'rm -f "$actual" "$actual.raw" "$actual.err" "$actual.err.raw"' EXIT
@@ -21,27 +27,29 @@ unix() {
   fi
   sed 's/\r$//' "$1" | iconv -f CP1251 -t UTF-8 >"$2"
 }
-if [ "$mode" = wine ]; then
-  env -i PATH=/usr/bin:/bin HOME="$WINEPREFIX" WINEPREFIX="$WINEPREFIX" \
-    WINEDEBUG=-all timeout 120 wine "$program" "$@" <"$in" >"$actual.raw" 2>"$actual.err.raw"
-  status=$?
-  unix "$actual.raw" "$actual" || exit 1
-  # Wine's own complaints come before the program's words.
-  grep -a -v -e '^it looks like wine32' -e '^multiarch needs' -e '^execute "dpkg' \
-    -e '^apt-get install wine32' "$actual.err.raw" >"$actual.raw"
-  unix "$actual.raw" "$actual.err" || exit 1
-else
-  env -i timeout 60 "$program" "$@" <"$in" >"$actual" 2>"$actual.err"
-  status=$?
-fi
 want=0
 [ -f "$case.status" ] && read -r want <"$case.status"
-if [ "$status" -ne "$want" ]; then
-  echo "exit status $status, expected $want"; exit 1
-fi
 # Without NAME.err nothing may be written there: not the program's words, not
 # a complaint of the system that ran it.
 err=$case.err
 [ -f "$err" ] || err=/dev/null
-diff -u "$err" "$actual.err" || exit 1
-diff -u "$expected" "$actual"
+for lang in '' $locales; do
+  if [ "$mode" = wine ]; then
+    env -i PATH=/usr/bin:/bin HOME="$WINEPREFIX" WINEPREFIX="$WINEPREFIX" \
+      WINEDEBUG=-all timeout 120 wine "$program" "$@" <"$in" >"$actual.raw" 2>"$actual.err.raw"
+    status=$?
+    unix "$actual.raw" "$actual" || exit 1
+    # Wine's own complaints come before the program's words.
+    grep -a -v -e '^it looks like wine32' -e '^multiarch needs' -e '^execute "dpkg' \
+      -e '^apt-get install wine32' "$actual.err.raw" >"$actual.raw"
+    unix "$actual.raw" "$actual.err" || exit 1
+  else
+    env -i ${lang:+LANG="$lang"} ${LOCPATH:+LOCPATH="$LOCPATH"} \
+      timeout 60 "$program" "$@" <"$in" >"$actual" 2>"$actual.err"
+    status=$?
+  fi
+  if [ "$status" -ne "$want" ]; then
+    echo "exit status $status, expected $want"; false
+  fi && diff -u "$err" "$actual.err" && diff -u "$expected" "$actual" ||
+    { [ -z "$lang" ] || echo "with LANG=$lang"; exit 1; }
+done

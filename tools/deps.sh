@@ -25,6 +25,14 @@ if [ "$mode" = check ]; then
     missing="$missing libclang-rt-dev"
   # wine alone brings the 32-bit loader's name only; wine64 runs the .exe.
   [ -e /usr/lib/wine/wine64 ] || missing="$missing wine64"
+  # The other standard library, and GoogleTest's sources to build against it.
+  ls /usr/lib/llvm-*/lib/libc++.so >/dev/null 2>&1 || missing="$missing libc++-dev"
+  ls /usr/lib/llvm-*/lib/libc++abi.so >/dev/null 2>&1 || missing="$missing libc++abi-dev"
+  [ -f /usr/src/googletest/googletest/CMakeLists.txt ] || missing="$missing googletest"
+  # The sources the tests make their locales from, and the C library's own
+  # Russian texts.
+  [ -f /usr/share/i18n/locales/ru_RU ] || missing="$missing locales"
+  [ -f /usr/share/locale/ru/LC_MESSAGES/libc.mo ] || missing="$missing libc-l10n"
 fi
 [ -z "$missing" ] && exit 0
 echo "installing:$missing"

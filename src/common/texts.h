@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cerrno>
 #include <cstddef>
 #include <string_view>
 
@@ -100,6 +101,28 @@ constexpr std::string_view PAUSE =
 constexpr std::string_view WRITE_FAILED =
     "rezonans: ошибка записи результатов: ";
 constexpr std::string_view READ_FAILED = "rezonans: ошибка чтения: ";
+
+// The reasons a read of the input or a write of the results meets, in the
+// program's own words; any other comes from the C library, in the user's
+// locale. A reader that went away is no failure and has no reason here.
+struct Prichina {
+  int error;
+  std::string_view text;
+};
+constexpr std::array<Prichina, 11> PRICHINY{{
+    {ENOENT, "нет такого файла или каталога"},
+    {EISDIR, "это каталог, а не файл"},
+    {EACCES, "доступ запрещён"},
+    {EPERM, "действие не разрешено"},
+    {ENOSPC, "на устройстве не осталось места"},
+    {EIO, "ошибка ввода-вывода"},
+    {EROFS, "файловая система только для чтения"},
+    {EFBIG, "файл слишком велик"},
+    {ENXIO, "устройство недоступно"},
+    {EAGAIN, "ресурс временно недоступен"},
+    {ECONNRESET, "соединение разорвано другой стороной"},
+}};
+static_assert(PRICHINY.back().error == ECONNRESET, "a reason is missing");
 
 // The command line. The version is the one the build defines.
 constexpr std::string_view USAGE =

@@ -7,10 +7,16 @@
 
 namespace {
 
-// Says on standard error what failed and the system's reason; status 1.
+// Says on standard error what failed and why, in the program's own words
+// where it has them; status 1.
 int Failed(std::string_view what, int error) {
+  const auto* own =
+      std::find_if(PRICHINY.begin(), PRICHINY.end(),
+                   [error](const Prichina& p) { return p.error == error; });
+  const std::string_view reason =
+      own != PRICHINY.end() ? own->text : std::strerror(error);
   std::fwrite(what.data(), 1, what.size(), stderr);
-  std::fputs(std::strerror(error), stderr);
+  std::fwrite(reason.data(), 1, reason.size(), stderr);
   std::fputc('\n', stderr);
   return 1;
 }
@@ -37,7 +43,10 @@ void Otvetit(const Terminal& t, const Otvet& o, Format format) {
 
 // A reader that went away wanted no more output; any other write failure
 // lost results, and the exit status says so.
-int WriteFailed() { return errno == EPIPE ? 0 : Failed(WRITE_FAILED, errno); }
+int WriteFailed() {
+  const int error = errno;
+  return ReaderGone() ? 0 : Failed(WRITE_FAILED, error);
+}
 
 int Cikl(const Terminal& t, Vhod& in, const Parametry& p) {
   const bool dialog = Dialogovyi(p);

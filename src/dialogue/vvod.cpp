@@ -39,6 +39,13 @@ int Sled(Vhod& in) {
   return static_cast<unsigned char>(*in.pos++);
 }
 
+// Takes the next character if it is `ch`; any other stays to be read.
+void Vzyat(Vhod& in, int ch) {
+  if (Sled(in) != ch && !in.konec) {
+    --in.pos;
+  }
+}
+
 }  // namespace
 
 int Vvod(Vhod& in, char (&str)[LLL]) {
@@ -62,8 +69,11 @@ int Vvod(Vhod& in, char (&str)[LLL]) {
       continue;
     }
     if (ch == 'w') {
-      // The character after the command, normally the line end, goes too.
-      Sled(in);
+      // The character after the command, normally the line end, goes too;
+      // a CR LF is one line end.
+      if (Sled(in) == '\r') {
+        Vzyat(in, '\n');
+      }
       return 100;
     }
     if (ch == 'q') {

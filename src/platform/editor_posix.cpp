@@ -1,13 +1,10 @@
 #include "editor_posix.h"
 
-#include <langinfo.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <array>
 #include <cerrno>
-#include <clocale>
-#include <cstring>
 #include <cwchar>
 #include <string_view>
 
@@ -151,24 +148,12 @@ int GetChar(EditLine* el, wchar_t* ch) {
 
 char* Prompt(EditLine* /*el*/) { return const_cast<char*>(PROMPT.data()); }
 
-// The editor measures the prompt and the line by the display width of their
-// characters, which it can only in a UTF-8 locale; the texts are UTF-8.
-void Utf8Characters() {
-  for (const char* name : {"", "C.UTF-8", "UTF-8"}) {
-    if (std::setlocale(LC_CTYPE, name) != nullptr &&
-        std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0) {
-      return;
-    }
-  }
-}
-
 }  // namespace
 
 bool EditorOpen(std::FILE* out) {
   if (!EditlineLoad()) {
     return false;
   }
-  Utf8Characters();
   screen = out;
   // A terminal the system does not know is a dumb one, silently.
   quiet = std::fopen("/dev/null", "w");

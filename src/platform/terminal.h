@@ -42,6 +42,10 @@ void TerminalClose(const Terminal& t);
 // failed (then `error` says why).
 bool TerminalRead(Terminal& t, const char** begin, const char** end);
 
+// Whether the write that failed last found its reader gone (a pipe closed at
+// the other end): the reader wanted no more output, which is no failure.
+bool ReaderGone();
+
 // Waits for one key press, in an interactive session only.
 void Pause(const Terminal& t);
 

@@ -1,3 +1,4 @@
+#include <langinfo.h>
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
@@ -5,6 +6,7 @@
 #include <cerrno>
 #include <clocale>
 #include <csignal>
+#include <cstring>
 
 #include "../common/texts.h"
 #include "editor_posix.h"
@@ -65,10 +67,25 @@ bool editing = false;
 // send, and the reader keeps none of an escape sequence.
 bool keyboard = false;
 
+// The user's own locale, so that what the C library says comes in the user's
+// language. The program's texts are UTF-8, and the line editor measures them
+// by the locale's characters: where the user's are not UTF-8, characters are
+// handled as UTF-8 is, and every line stays in one encoding. Nothing written
+// depends on the rest of the locale.
+void UserLocale() {
+  std::setlocale(LC_ALL, "");
+  for (const char* name : {"C.UTF-8", "UTF-8"}) {
+    if (std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0) {
+      return;
+    }
+    std::setlocale(LC_CTYPE, name);
+  }
+}
+
 }  // namespace
 
 Terminal TerminalOpen(Input input) {
-  std::setlocale(LC_ALL, "Russian");
+  UserLocale();
   // A closed pipe shows as a write error, which ends the dialogue.
   std::signal(SIGPIPE, SIG_IGN);
   std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
@@ -153,3 +170,5 @@ void Clear(const Terminal& t) {
     std::fflush(t.out);
   }
 }
+
+bool ReaderGone() { return errno == EPIPE; }

@@ -139,3 +139,11 @@ void Pause(const Terminal& t) {
 }
 
 void Clear(const Terminal& t) { Run(t, "cls"); }
+
+// The C runtime turns a pipe closed at the other end into an error number of
+// its own choosing; the system's error says what happened.
+bool ReaderGone() {
+  const DWORD error = GetLastError();
+  return errno == EPIPE || error == ERROR_NO_DATA ||
+         error == ERROR_BROKEN_PIPE || error == ERROR_PIPE_NOT_CONNECTED;
+}
