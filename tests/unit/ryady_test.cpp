@@ -51,7 +51,9 @@ TEST(Ryad, HoldsTheStandardSeries) {
     ASSERT_NE(r, nullptr);
     EXPECT_EQ(std::vector<unsigned>(r->znacheniya.begin(), r->znacheniya.end()),
               values);
-    EXPECT_EQ(r, NaitiRyad("e" + name.substr(1)));
+    std::string lower = name;
+    lower[0] = 'e';
+    EXPECT_EQ(r, NaitiRyad(lower));
   }
   EXPECT_TRUE(EveryNth(standard.at("E3"), standard.at("E6"), 2));
   EXPECT_TRUE(EveryNth(standard.at("E6"), standard.at("E12"), 2));
