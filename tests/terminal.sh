@@ -214,7 +214,9 @@ state=$scratch/shared/.local/state/rezonans
 mkdir -p "$state"
 printf '1KF1R\n' >"$state/history"
 start "$scratch/shared"
-tm new-window -t t "env HOME='$scratch/shared' '$program'"
+# "t:" is the session: a bare "t" may be taken for a window of it, and the
+# new window is then refused.
+tm new-window -t t: "env HOME='$scratch/shared' '$program'"
 prompt
 answers '2uC2R' "no answer in the second session" '2uC2R'
 tm select-window -t t:0
