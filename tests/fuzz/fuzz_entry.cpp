@@ -92,12 +92,14 @@ bool Record(const Otvet& o) {
          r.find('\n') == r.size() - 1;
 }
 
-// The standard parts lie on either side of the part, the nearer within a
-// millionth when the part is a standard value.
+// The standard parts lie on either side of the part, or at a standard
+// value within a millionth of it, give or take the rounding of that value to
+// a float.
 bool Around(const Podbor& p, float part) {
+  constexpr double NEAR = 1e-6 + 0x1p-23;
   return !p.est ||
-         (p.nizhe > 0 && p.nizhe <= p.vyshe && p.nizhe <= part * (1 + 1e-6) &&
-          p.vyshe >= part * (1 - 1e-6));
+         (p.nizhe > 0 && p.nizhe <= p.vyshe && p.nizhe <= part * (1 + NEAR) &&
+          p.vyshe >= part * (1 - NEAR));
 }
 
 }  // namespace
