@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 #include "../common/texts.h"
 #include "dialogue.h"
@@ -14,7 +13,7 @@ int Failed(std::string_view what, int error) {
       std::find_if(PRICHINY.begin(), PRICHINY.end(),
                    [error](const Prichina& p) { return p.error == error; });
   const std::string_view reason =
-      own != PRICHINY.end() ? own->text : std::strerror(error);
+      own != PRICHINY.end() ? own->text : SystemReason(error);
   std::fwrite(what.data(), 1, what.size(), stderr);
   std::fwrite(reason.data(), 1, reason.size(), stderr);
   std::fputc('\n', stderr);

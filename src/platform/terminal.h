@@ -46,6 +46,10 @@ bool TerminalRead(Terminal& t, const char** begin, const char** end);
 // the other end): the reader wanted no more output, which is no failure.
 bool ReaderGone();
 
+// The system's own words for the error number `error`, in the user's
+// language and in UTF-8 where the system has them so.
+const char* SystemReason(int error);
+
 // Waits for one key press, in an interactive session only.
 void Pause(const Terminal& t);
 

@@ -71,7 +71,8 @@ bool keyboard = false;
 // language. The program's texts are UTF-8, and the line editor measures them
 // by the locale's characters: where the user's are not UTF-8, characters are
 // handled as UTF-8 is, and every line stays in one encoding. Nothing written
-// depends on the rest of the locale.
+// depends on the rest of the locale. Loading it takes longer than the rest of
+// a start, so only the line editor and a failure's reason ask for it.
 void UserLocale() {
   std::setlocale(LC_ALL, "");
   for (const char* name : {"C.UTF-8", "UTF-8"}) {
@@ -85,7 +86,6 @@ void UserLocale() {
 }  // namespace
 
 Terminal TerminalOpen(Input input) {
-  UserLocale();
   // A closed pipe shows as a write error, which ends the dialogue.
   std::signal(SIGPIPE, SIG_IGN);
   std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
@@ -93,6 +93,7 @@ Terminal TerminalOpen(Input input) {
                            isatty(STDIN_FILENO) != 0 &&
                            isatty(STDOUT_FILENO) != 0;
   if (interactive) {
+    UserLocale();
     SignalsOpen(STDIN_FILENO);
     editing = EditorOpen(stdout);
   }
@@ -172,3 +173,8 @@ void Clear(const Terminal& t) {
 }
 
 bool ReaderGone() { return errno == EPIPE; }
+
+const char* SystemReason(int error) {
+  UserLocale();
+  return std::strerror(error);
+}

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <clocale>
 #include <cstdlib>
+#include <cstring>
 
 #include "terminal.h"
 
@@ -142,6 +143,8 @@ void Clear(const Terminal& t) { Run(t, "cls"); }
 
 // The C runtime turns a pipe closed at the other end into an error number of
 // its own choosing; the system's error says what happened.
+const char* SystemReason(int error) { return std::strerror(error); }
+
 bool ReaderGone() {
   const DWORD error = GetLastError();
   return errno == EPIPE || error == ERROR_NO_DATA ||
