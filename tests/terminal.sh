@@ -301,6 +301,15 @@ tm send-keys -t t q Enter
 wait_end
 grep -q "$(printf '\033')" "$scratch/dumb" && fail "escape bytes on a dumb terminal"
 
+# Answers for programs at a terminal: each record as soon as its line is
+# typed, and no menu, pause or history.
+session "$home" "sh -c \"'$program' --format=csv; echo EXIT=\\\$?; sleep 60\""
+wait_for '^entry,code,L,C,F,R$' && tm send-keys -t t '1L1C' Enter
+wait_for '^1L1C,1,1,1,0\.15915494,0\.99999994$' && tm send-keys -t t C-d
+wait_for '^EXIT=0$'
+lacks "$MENU1" || fail "a menu with --format=csv"
+grep -qx 1L1C "$home/.local/state/rezonans/history" && fail "a history with --format=csv"
+
 # Input from a file, output at the terminal: the shell's next line, after
 # the menu's prompt or after a read error, starts a line of its own.
 printf '1uC1R\n' >"$scratch/entries"
