@@ -104,9 +104,12 @@ bool Parse(std::string_view text, History* past) {
 
 // Waits a second at most for the lock: a lock another program keeps must
 // not hang the session, whose history then stays in memory.
+constexpr long LOCK_RETRY_NS = 10L * 1000 * 1000;
+constexpr int LOCK_TRIES = 100;
+
 bool Lock(int fd, int how) {
-  constexpr timespec RETRY{0, 10'000'000};
-  for (int tries = 0; tries < 100; ++tries) {
+  constexpr timespec RETRY{0, LOCK_RETRY_NS};
+  for (int tries = 0; tries < LOCK_TRIES; ++tries) {
     if (flock(fd, how | LOCK_NB) == 0) {
       return true;
     }
