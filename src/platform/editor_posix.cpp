@@ -85,10 +85,10 @@ bool Unused(wchar_t ch) {
 void Redraw(EditLine* el) {
   editline.resize(el);
   const LineInfo* line = editline.line(el);
-  std::size_t at = Shirina(PROMPT);
-  for (const char* p = line->buffer; p < line->cursor; ++p) {
-    at += (static_cast<unsigned char>(*p) & 0xC0U) != 0x80U ? 1 : 0;
-  }
+  const std::size_t at =
+      Shirina(PROMPT) +
+      Shirina({line->buffer,
+               static_cast<std::size_t>(line->cursor - line->buffer)});
   winsize size{};
   const std::size_t rows =
       ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -17,6 +16,7 @@
 #include <cwctype>
 
 #include "editline_posix.h"
+#include "signals_posix.h"
 
 namespace {
 
@@ -206,13 +206,7 @@ off_t TrimFrom(int fd, off_t size) {
 // a link stays a link and no other file is ever made, and cuts off the rest.
 void Trim(int fd, off_t from, off_t size) {
   // The ending signals and the stop wait until the file is whole again.
-  sigset_t held;
-  sigset_t was;
-  sigemptyset(&held);
-  for (const int sig : {SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGTSTP}) {
-    sigaddset(&held, sig);
-  }
-  sigprocmask(SIG_BLOCK, &held, &was);
+  const sigset_t was = HoldSignals();
   // Written where it is told, not at the end.
   const int flags = fcntl(fd, F_GETFL);
   if (flags != -1 && fcntl(fd, F_SETFL, flags & ~O_APPEND) == 0) {
@@ -231,7 +225,7 @@ void Trim(int fd, off_t from, off_t size) {
       [[maybe_unused]] const int cut = ftruncate(fd, size - from);
     }
   }
-  sigprocmask(SIG_SETMASK, &was, nullptr);
+  ReleaseSignals(was);
 }
 
 // Adds the entry at the end of the file in one write, then trims the file

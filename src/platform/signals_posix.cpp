@@ -108,6 +108,22 @@ void KeepModes() {
   sigprocmask(SIG_SETMASK, &before, nullptr);
 }
 
+sigset_t HoldSignals() {
+  sigset_t held;
+  sigemptyset(&held);
+  for (const int sig : ENDING) {
+    sigaddset(&held, sig);
+  }
+  sigaddset(&held, SIGTSTP);
+  sigset_t was;
+  sigprocmask(SIG_BLOCK, &held, &was);
+  return was;
+}
+
+void ReleaseSignals(const sigset_t& was) {
+  sigprocmask(SIG_SETMASK, &was, nullptr);
+}
+
 bool Continued() {
   const bool was = continued != 0;
   continued = 0;
