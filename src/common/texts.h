@@ -164,6 +164,9 @@ constexpr std::array<std::string_view, 12> POLYA{
     "L",         "C",         "F",       "R",       "L_below",   "L_above",
     "F_L_below", "F_L_above", "C_below", "C_above", "F_C_below", "F_C_above",
 };
+// The fields of the quantity set, before those of the standard parts.
+constexpr std::size_t NABOR = 4;
+static_assert(POLYA[NABOR - 1] == "R" && POLYA[NABOR] == "L_below");
 
 // The prefix labels, by the index the display scaling returns.
 constexpr std::array<std::string_view, 17> mnoj{

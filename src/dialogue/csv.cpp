@@ -10,7 +10,7 @@ void ZagolovokCsv(Tekst& t, bool ryad) {
   Dobavit(t, ENTRY);
   Dobavit(t, ",");
   Dobavit(t, CODE);
-  for (std::size_t i = 0; i < (ryad ? POLYA.size() : 4); ++i) {
+  for (std::size_t i = 0; i < (ryad ? POLYA.size() : NABOR); ++i) {
     Dobavit(t, ",");
     Dobavit(t, POLYA[i]);
   }

@@ -50,9 +50,9 @@ std::size_t Velichiny(const Otvet& o, std::array<Velichina, POLYA.size()>& v) {
   v[2] = {o.F, valid};
   v[3] = {o.R, valid};
   if (o.ryad == nullptr) {
-    return 4;
+    return NABOR;
   }
-  std::size_t n = 4;
+  std::size_t n = NABOR;
   for (const Podbor* p : {&o.podbor_L, &o.podbor_C}) {
     for (const float x : {p->nizhe, p->vyshe, p->f_nizhe, p->f_vyshe}) {
       v[n++] = {x, p->est};
