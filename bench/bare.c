@@ -48,7 +48,7 @@ static int line(char *s) {
 
 static int parse(const char *s, float *q) {
   static const char *const PAIRS[] = {"LC", "LF", "CF", "RC", "RL", "RF"};
-  int n[4] = {0}, total = 0, i, zap = 0;
+  int n[4] = {0}, total = 0, i, zap = 0, sig = 0;
   float temp = 0, razmer = 1;
   double del = 1;
   q[0] = q[1] = q[2] = q[3] = 0;
@@ -56,6 +56,8 @@ static int parse(const char *s, float *q) {
     const char *m = strchr("LCFR", *s), *k = strchr("GMKmunp", *s);
     static const float SCALE[] = {1e9F, 1e6F, 1e3F, 1e-3F, 1e-6F, 1e-9F, 1e-12F};
     if (*s >= '0' && *s <= '9') {
+      if (zap && sig >= 10) continue; /* below single precision */
+      if (sig > 0 || *s != '0') sig++;
       temp = (float)((double)temp * 10 + (*s - '0'));
       if (zap) del *= 10;
     } else if (*s == '.') {
@@ -63,7 +65,7 @@ static int parse(const char *s, float *q) {
     } else if (m) {
       n[m - "LCFR"]++;
       q[m - "LCFR"] = (float)((double)temp * razmer / del);
-      temp = 0, razmer = 1, del = 1, zap = 0;
+      temp = 0, razmer = 1, del = 1, zap = 0, sig = 0;
     } else if (k) {
       razmer = SCALE[k - "GMKmunp"];
     }

@@ -37,9 +37,12 @@ def div(a, b):
 
 def parse(line):
     values, counts = dict.fromkeys("LCFR", 0.0), dict.fromkeys("LCFR", 0)
-    temp, scale, divisor, point = 0.0, 1.0, 1.0, False
+    temp, scale, divisor, point, significant = 0.0, 1.0, 1.0, False, ""
     for ch in line:
         if ch.isdigit():
+            if point and len(significant) >= 10:
+                continue
+            significant = (significant + ch).lstrip("0")
             temp = f32(temp * 10 + int(ch))
             divisor *= 10 if point else 1
         elif ch == ".":
@@ -47,7 +50,7 @@ def parse(line):
         elif ch in values:
             counts[ch] += 1
             values[ch] = f32(temp * scale / divisor)
-            temp, scale, divisor, point = 0.0, 1.0, 1.0, False
+            temp, scale, divisor, point, significant = 0.0, 1.0, 1.0, False, ""
         else:
             scale = f32(SCALES[ch])
     code = 0
@@ -87,7 +90,7 @@ def entries(n):
         markers = rng.sample("LCFR", rng.choice([1, 2, 2, 2, 2, 3]))
         line = ""
         for m in markers:
-            digits = "".join(rng.choice("0123456789") for _ in range(rng.randint(1, 9)))
+            digits = "".join(rng.choice("0123456789") for _ in range(rng.randint(1, 12)))
             if rng.random() < 0.5:
                 cut = rng.randint(0, len(digits))
                 digits = digits[:cut] + "." + digits[cut:]

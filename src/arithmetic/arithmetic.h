@@ -39,6 +39,8 @@ const Ryad* NaitiRyad(std::string_view imya);
 
 // The standard values next to a part: the greatest below it and the least
 // above it, across decade edges; a part within a millionth of a standard
-// value has that value as both. False, with nothing written, for a part that
-// is 0, negative, infinite or undefined.
+// value has that value as both. A neighbour past the float range is written
+// as infinity: there is no such part. False, with nothing written, for a
+// part that is not a positive normal float (0, below the normal range,
+// negative, infinite or undefined).
 bool Sosedi(float chast, const Ryad& ryad, float* nizhe, float* vyshe);

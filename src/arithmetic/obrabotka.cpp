@@ -24,6 +24,10 @@ constexpr std::array<Scale, 7> SCALES{{
 }};
 static_assert(SCALES.back().letter == 'p', "a scale letter is missing");
 
+// The digits of a number that count after its decimal point: an integer of
+// this many digits is at least 10^9, past what a float keeps exactly.
+constexpr int TOCHNYE = 10;
+
 // Combination code - 1 -> the two markers it stands for.
 constexpr std::array<std::string_view, 6> PAIRS{"LC", "LF", "CF",
                                                 "RC", "RL", "RF"};
@@ -92,12 +96,22 @@ int Obrabotka(const char* str, float* l, float* c, float* f, float* r) {
   float temp = 0;
   float razmer = 1;
   // A double holds every power of ten a line can ask for (at most 10^79), so
-  // each fractional digit counts and nothing overflows.
+  // nothing overflows.
   double del = 1;
   bool zap = false;
+  // The digits of the number from its first that is not 0: what `temp`
+  // holds, read as one integer, has this many.
+  int znachashchie = 0;
   for (const char* p = str; *p != '\0'; ++p) {
     const char ch = *p;
     if (ch >= '0' && ch <= '9') {
+      // A fractional digit after an integer of 10^9 or more lies below
+      // single precision: it is ignored, so that no run of zeros after the
+      // point can carry the number past the float range.
+      if (zap && znachashchie >= TOCHNYE) {
+        continue;
+      }
+      znachashchie += znachashchie > 0 || ch != '0' ? 1 : 0;
       temp = static_cast<float>(static_cast<double>(temp) * 10 + (ch - '0'));
       del *= zap ? 10 : 1;
     } else if (ch == '.') {
@@ -110,6 +124,7 @@ int Obrabotka(const char* str, float* l, float* c, float* f, float* r) {
       razmer = 1;
       del = 1;
       zap = false;
+      znachashchie = 0;
     } else {
       for (const Scale& s : SCALES) {
         razmer = s.letter == ch ? s.razmer : razmer;

@@ -109,10 +109,12 @@ const Ryad* NaitiRyad(std::string_view imya) {
 }
 
 bool Sosedi(float chast, const Ryad& ryad, float* nizhe, float* vyshe) {
-  const double x = chast;
-  if (!(x > 0) || std::isinf(x)) {
+  // Below the normal floats the grid of floats is coarser than any series:
+  // a neighbour would round onto the part itself.
+  if (!std::isnormal(chast) || chast < 0) {
     return false;
   }
+  const double x = chast;
   // The decade the logarithm names, and one on either side of it for the
   // values its rounding may have put there.
   const int d = static_cast<int>(std::floor(std::log10(x)));

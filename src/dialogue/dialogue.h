@@ -72,15 +72,21 @@ void Pechat(Tekst& t, std::string_view fmt, std::initializer_list<Arg> args);
 // has it (CSV: inf, -inf, nan; JSON: null).
 void Tochno(Tekst& t, float x, Format format);
 
-// The standard parts for one computed L or C: its neighbours in the series
-// and the frequency the circuit has with each in its place.
-struct Podbor {
-  // False for a part the entry gave, or one with no neighbours.
+// A standard part next to a computed L or C, and the frequency the circuit
+// has with it in place of the computed one.
+struct Sosed {
+  // False next to a part the entry gave or one with no neighbours, and for a
+  // standard value past the float range.
   bool est = false;
-  float nizhe = 0;
-  float vyshe = 0;
-  float f_nizhe = 0;
-  float f_vyshe = 0;
+  float chast = 0;
+  float f = 0;
+};
+
+// The standard parts next to one computed L or C: the one below it and the
+// one above it; a part that is a standard value has it as both.
+struct Podbor {
+  Sosed nizhe;
+  Sosed vyshe;
 };
 
 // An answer, computed once; each format writes it its own way.

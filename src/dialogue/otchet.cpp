@@ -46,27 +46,27 @@ Masshtab Masshtabirovat(float x) {
 
 // A standard part, `slovo` saying where it stands, and the frequency the
 // circuit has with it, against the answer's frequency `f`.
-void Detal(Tekst& t, std::string_view line, float chast, std::string_view slovo,
-           float f_s_chastyu, float f) {
-  const Masshtab c = Masshtabirovat(chast);
-  const Masshtab g = Masshtabirovat(f_s_chastyu);
+void Detal(Tekst& t, std::string_view line, const Sosed& s,
+           std::string_view slovo, float f) {
+  if (!s.est) {
+    return;
+  }
+  const Masshtab c = Masshtabirovat(s.chast);
+  const Masshtab g = Masshtabirovat(s.f);
   const double deviation =
-      (static_cast<double>(f_s_chastyu) - f) / static_cast<double>(f) * 100;
+      (static_cast<double>(s.f) - f) / static_cast<double>(f) * 100;
   Pechat(t, line, {c.dan, c.label, slovo});
   Pechat(t, WITH_PART, {g.dan, g.label, deviation});
 }
 
-// The neighbours of one computed part; a standard value once.
+// The neighbours of one computed part that exist; a standard value once.
 void Sosedstvo(Tekst& t, std::string_view line, const Podbor& p, float f) {
-  if (!p.est) {
+  if (p.nizhe.est && p.vyshe.est && p.nizhe.chast == p.vyshe.chast) {
+    Detal(t, line, p.nizhe, IN_SERIES, f);
     return;
   }
-  if (p.nizhe == p.vyshe) {
-    Detal(t, line, p.nizhe, IN_SERIES, p.f_nizhe, f);
-    return;
-  }
-  Detal(t, line, p.nizhe, BELOW, p.f_nizhe, f);
-  Detal(t, line, p.vyshe, ABOVE, p.f_vyshe, f);
+  Detal(t, line, p.nizhe, BELOW, f);
+  Detal(t, line, p.vyshe, ABOVE, f);
 }
 
 // The complete set unscaled, then each quantity scaled to its prefix, then,
@@ -81,7 +81,8 @@ void Otchet(Tekst& t, const Otvet& o) {
     const Masshtab m = Masshtabirovat(order[i]);
     Pechat(t, SCALED[i], {m.dan, m.label});
   }
-  if (o.podbor_C.est || o.podbor_L.est) {
+  // A part with neighbours has one below it.
+  if (o.podbor_C.nizhe.est || o.podbor_L.nizhe.est) {
     Pechat(t, SERIES, {o.ryad->imya});
     Sosedstvo(t, PART_C, o.podbor_C, o.F);
     Sosedstvo(t, PART_L, o.podbor_L, o.F);

