@@ -13,7 +13,7 @@ row() {
   local got="${COMPREPLY[*]}$nospace"
   [ "$got" = "$want" ] || { echo "$*: '$got', expected '$want'"; failed=1; }
 }
-row '-h --help -V --version -- --format= --series=' rezonans -
+row '-h --help -V --version -- --format= --series= --tolerance=' rezonans -
 row '--format= (no space after)' rezonans --fo
 row 'text csv json' rezonans --format =
 row 'csv' rezonans 4.5uL --format = c

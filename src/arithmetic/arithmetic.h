@@ -3,6 +3,7 @@
 // in the order L, C, F, R.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -25,12 +26,19 @@ int Raschet(float* l, float* c, float* f, float* r, int tip);
 // the index of the prefix label (0 to 15).
 int Preobr(float* adr);
 
+// Rescales a quantity in place to the prefix that `obrazec` takes (the ends
+// of a band to the prefix of its frequency); returns the index of the
+// prefix label. Preobr is this with the quantity as its own pattern.
+int PreobrKak(float obrazec, float* adr);
+
 // A series of preferred values: one decade of them as integers with
-// `razryady` significant digits (2 or 3), repeated in every decade.
+// `razryady` significant digits (2 or 3), repeated in every decade; and the
+// tolerance its parts are made for, in percent.
 struct Ryad {
   std::string_view imya;
   std::span<const std::uint16_t> znacheniya;
   int razryady;
+  double dopusk;
 };
 
 // The series named E3, E6, E12, E24, E48, E96 or E192 (a lower-case e too);
@@ -44,3 +52,38 @@ const Ryad* NaitiRyad(std::string_view imya);
 // part that is not a positive normal float (0, below the normal range,
 // negative, infinite or undefined).
 bool Sosedi(float chast, const Ryad& ryad, float* nizhe, float* vyshe);
+
+// How far `x` lies from `ot`, as a fraction of `ot`.
+double Otklonenie(float x, float ot);
+
+// The frequencies a circuit of frequency `f` may resonate at, from the
+// lowest to the highest.
+struct Polosa {
+  float nachalo;
+  float konec;
+};
+
+// With one part anywhere within the tolerance `dopusk` (a fraction) of its
+// value and the other as it is: f/sqrt(1+t) to f/sqrt(1-t).
+Polosa PolosaDetali(float f, double dopusk);
+
+// With both parts anywhere within it: f/(1+t) to f/(1-t).
+Polosa PolosaPary(float f, double dopusk);
+
+// A circuit of two given parts and what it gives: F, and R = 2 pi F L.
+struct Kontur {
+  float L;
+  float C;
+  float F;
+  float R;
+};
+
+// The most circuits Pary makes: two inductances by two capacitances.
+constexpr std::size_t PAR = 4;
+
+// The circuits of each of the inductances `l` with each of the
+// capacitances `c` (at most two of each), ordered by how far their F lies
+// from `f`; F that lie within a millionth of each other as far, by how far
+// their R lies from `r`. Returns how many were written to `pary`.
+std::size_t Pary(std::span<const float> l, std::span<const float> c, float f,
+                 float r, std::span<Kontur, PAR> pary);

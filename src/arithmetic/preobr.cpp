@@ -39,13 +39,15 @@ constexpr int UNSCALED = 9;
 
 }  // namespace
 
-int Preobr(float* adr) {
+int PreobrKak(float obrazec, float* adr) {
   const double dan = *adr;
   for (const Step& s : STEPS) {
-    if (dan >= s.porog) {
+    if (obrazec >= s.porog) {
       *adr = static_cast<float>(dan / s.delitel);
       return s.index;
     }
   }
   return UNSCALED;
 }
+
+int Preobr(float* adr) { return PreobrKak(*adr, adr); }

@@ -45,14 +45,15 @@ constexpr std::array<std::uint16_t, 192> E192{
     723, 732, 741, 750, 759, 768, 777, 787, 796, 806, 816, 825, 835, 845, 856,
     866, 876, 887, 898, 909, 920, 931, 942, 953, 965, 976, 988};
 
+// Each series with the tolerance it is graded for.
 constexpr std::array<Ryad, 7> RYADY{{
-    {"E3", E3, 2},
-    {"E6", E6, 2},
-    {"E12", E12, 2},
-    {"E24", E24, 2},
-    {"E48", E48, 3},
-    {"E96", E96, 3},
-    {"E192", E192, 3},
+    {"E3", E3, 2, 40},
+    {"E6", E6, 2, 20},
+    {"E12", E12, 2, 10},
+    {"E24", E24, 2, 5},
+    {"E48", E48, 3, 2},
+    {"E96", E96, 3, 1},
+    {"E192", E192, 3, 0.5},
 }};
 static_assert(RYADY.back().imya == "E192", "a series is missing");
 

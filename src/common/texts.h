@@ -67,6 +67,17 @@ constexpr std::string_view SERIES = "        ---------- ряд %s\n";
 constexpr std::string_view PART_C = "\n C=%-15g %s Фарад %s\n";
 constexpr std::string_view PART_L = "\n L=%-15g %s Генри %s\n";
 constexpr std::string_view WITH_PART = " F=%-15g %s Герц  %+.2f %%\n";
+// Under it, where the frequency may land with the part anywhere in its
+// tolerance, both ends scaled to the prefix of that frequency.
+constexpr std::string_view BAND = "   от %g до %g %s Герц  при ±%g %%\n";
+// With both parts computed, the circuits of their standard neighbours:
+// each with the F and R it gives and how far they lie from the answer's;
+// then the band of the first with both parts anywhere in their tolerance.
+constexpr std::string_view PAIRS = "        ---------- пары ряда %s\n\n";
+constexpr std::string_view PAIR =
+    " L=%-10g   C=%-10g   F=%-11g %+.2f %%   R=%-10g %+.2f %%\n";
+constexpr std::string_view PAIR_BAND =
+    "   от %g до %g %s Герц  при ±%g %% у обеих деталей\n";
 // A part between two standard values, and one that is a standard value.
 constexpr std::string_view BELOW = "ниже";
 constexpr std::string_view ABOVE = "выше";
@@ -138,31 +149,38 @@ constexpr std::string_view USAGE =
     "  --format=ФОРМАТ\n"
     "                 text - отчёт (по умолчанию); csv или json - запись\n"
     "                 на строку для программ, без меню и пауз\n"
+    "  --tolerance=ПРОЦЕНТ\n"
+    "                 допуск подобранных деталей (больше 0 и меньше 100)\n"
+    "                 вместо допуска их ряда\n"
     "  --             всё дальнейшее - записи\n"
     "\n"
     "Руководство: " REZONANS_MANUAL "\n";
 constexpr std::string_view VERSION =
     "rezonans " REZONANS_VERSION ", лицензия MIT\n";
 // What was wrong with the command line, by its kind (parameter, format,
-// series, missing value); the word it was wrong in stands between the two
-// halves.
-constexpr std::array<std::string_view, 4> OSHIBKI{
+// series, missing value, tolerance, tolerance without a series); the word it
+// was wrong in stands between the two halves.
+constexpr std::array<std::string_view, 6> OSHIBKI{
     "rezonans: неизвестный параметр «",
     "rezonans: неизвестный формат «",
     "rezonans: неизвестный ряд «",
     "rezonans: нет значения у параметра «",
+    "rezonans: неверный допуск «",
+    "rezonans: допуск без ряда (--series) «",
 };
 constexpr std::string_view SEE_HELP = "»; справка: rezonans --help\n";
 
 // The fields of a record for programs, after `entry` and `code`: the
 // quantities in henry, farad, hertz and ohm, then, with a series, the
-// standard parts next to a computed L and C and the frequency each gives.
+// standard parts next to a computed L and C and the frequency each gives,
+// and the closest circuit of two standard parts.
 // Programs read them by these names.
 constexpr std::string_view ENTRY = "entry";
 constexpr std::string_view CODE = "code";
-constexpr std::array<std::string_view, 12> POLYA{
+constexpr std::array<std::string_view, 16> POLYA{
     "L",         "C",         "F",       "R",       "L_below",   "L_above",
     "F_L_below", "F_L_above", "C_below", "C_above", "F_C_below", "F_C_above",
+    "L_pair",    "C_pair",    "F_pair",  "R_pair",
 };
 // The fields of the quantity set, before those of the standard parts.
 constexpr std::size_t NABOR = 4;

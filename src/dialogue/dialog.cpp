@@ -79,7 +79,7 @@ int Cikl(const Terminal& t, Vhod& in, const Parametry& p) {
       return status(in.oshibka != 0 ? Failed(READ_FAILED, in.oshibka) : 0);
     }
     if (tip == 0) {
-      const Otvet o = Reshit(str, p.ryad);
+      const Otvet o = Reshit(str, p.ryad, p.dopusk);
       Otvetit(t, o, p.format);
       invalid = invalid || o.tip == 0;
     }

@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "../arithmetic/arithmetic.h"
 #include "../common/constants.h"
 #include "../common/texts.h"
 #include "../platform/terminal.h"
@@ -80,6 +81,8 @@ struct Sosed {
   bool est = false;
   float chast = 0;
   float f = 0;
+  // Where the frequency may land with this part anywhere in its tolerance.
+  Polosa polosa{};
 };
 
 // The standard parts next to one computed L or C: the one below it and the
@@ -100,15 +103,24 @@ struct Otvet {
   float C = 0;
   float F = 0;
   float R = 0;
-  // The series asked for, or null, and the parts it offers.
+  // The series asked for, or null, the tolerance of its parts in percent,
+  // and the parts it offers.
   const Ryad* ryad = nullptr;
+  double dopusk = 0;
   Podbor podbor_L;
   Podbor podbor_C;
+  // With both parts computed: the circuits of their standard neighbours,
+  // the closest first, and where the first may land with both parts
+  // anywhere in their tolerance.
+  std::array<Kontur, PAR> pary{};
+  std::size_t n_par = 0;
+  Polosa polosa_pary{};
 };
 
 // Parses the entry, computes the missing pair and, with a series, the
-// standard parts for the computed L and C.
-Otvet Reshit(const char* str, const Ryad* ryad);
+// standard parts for the computed L and C, of the tolerance `dopusk` in
+// percent (0: the one the series is made for).
+Otvet Reshit(const char* str, const Ryad* ryad, double dopusk);
 
 // The answer as the report: the echo, then the parsed values and the
 // report, or the invalid-data message.
@@ -124,7 +136,8 @@ struct Velichina {
 
 // The quantities of the record in the order of the fields after the entry
 // and the code: L, C, F, R and, with a series, the eight of the standard
-// parts. Returns how many there are.
+// parts and the four of the closest circuit of them. Returns how many there
+// are.
 std::size_t Velichiny(const Otvet& o, std::array<Velichina, POLYA.size()>& v);
 
 // The answer as one CSV record, and the header line that comes first.

@@ -27,10 +27,13 @@ constexpr std::size_t OTVET_MAX = [] {
   for (std::string_view line : SCALED) {
     n += line.size() + LABEL;
   }
+  const std::size_t band =
+      std::max(BAND.size(), PAIR_BAND.size()) + LABEL + 3 * NUMBER;
   const std::size_t neighbour = std::max(PART_C.size(), PART_L.size()) +
                                 IN_SERIES.size() + WITH_PART.size() +
-                                2 * (LABEL + NUMBER);
-  return n + SERIES.size() + 8 + 4 * neighbour + 1;
+                                2 * (LABEL + NUMBER) + band;
+  const std::size_t pairs = PAIRS.size() + 8 + PAR * (PAIR.size() + 6 * NUMBER);
+  return n + SERIES.size() + 8 + 4 * neighbour + 1 + pairs + band + 1;
 }();
 static_assert(OTVET_MAX <= sizeof(Tekst::bytes));
 
@@ -44,29 +47,55 @@ Masshtab Masshtabirovat(float x) {
   return {x, mnoj[static_cast<std::size_t>(raz)]};
 }
 
-// A standard part, `slovo` saying where it stands, and the frequency the
-// circuit has with it, against the answer's frequency `f`.
+// A band of frequencies, both ends scaled to the prefix of `f`, and the
+// tolerance that gives it.
+void Polosu(Tekst& t, std::string_view line, Polosa p, float f, double dopusk) {
+  PreobrKak(f, &p.nachalo);
+  const int raz = PreobrKak(f, &p.konec);
+  Pechat(t, line,
+         {p.nachalo, p.konec, mnoj[static_cast<std::size_t>(raz)], dopusk});
+}
+
+// A standard part, `slovo` saying where it stands, the frequency the circuit
+// has with it against the answer's frequency `f`, and its band.
 void Detal(Tekst& t, std::string_view line, const Sosed& s,
-           std::string_view slovo, float f) {
+           std::string_view slovo, const Otvet& o) {
   if (!s.est) {
     return;
   }
   const Masshtab c = Masshtabirovat(s.chast);
   const Masshtab g = Masshtabirovat(s.f);
-  const double deviation =
-      (static_cast<double>(s.f) - f) / static_cast<double>(f) * 100;
   Pechat(t, line, {c.dan, c.label, slovo});
-  Pechat(t, WITH_PART, {g.dan, g.label, deviation});
+  Pechat(t, WITH_PART, {g.dan, g.label, Otklonenie(s.f, o.F) * 100});
+  Polosu(t, BAND, s.polosa, s.f, o.dopusk);
 }
 
 // The neighbours of one computed part that exist; a standard value once.
-void Sosedstvo(Tekst& t, std::string_view line, const Podbor& p, float f) {
+void Sosedstvo(Tekst& t, std::string_view line, const Podbor& p,
+               const Otvet& o) {
   if (p.nizhe.est && p.vyshe.est && p.nizhe.chast == p.vyshe.chast) {
-    Detal(t, line, p.nizhe, IN_SERIES, f);
+    Detal(t, line, p.nizhe, IN_SERIES, o);
     return;
   }
-  Detal(t, line, p.nizhe, BELOW, f);
-  Detal(t, line, p.vyshe, ABOVE, f);
+  Detal(t, line, p.nizhe, BELOW, o);
+  Detal(t, line, p.vyshe, ABOVE, o);
+}
+
+// The circuits of two standard parts, the closest first, and the band of
+// the first.
+void Pary(Tekst& t, const Otvet& o) {
+  if (o.n_par == 0) {
+    return;
+  }
+  Pechat(t, PAIRS, {o.ryad->imya});
+  for (std::size_t i = 0; i < o.n_par; ++i) {
+    const Kontur& k = o.pary[i];
+    Pechat(t, PAIR,
+           {k.L, k.C, k.F, Otklonenie(k.F, o.F) * 100, k.R,
+            Otklonenie(k.R, o.R) * 100});
+  }
+  Polosu(t, PAIR_BAND, o.polosa_pary, o.pary[0].F, o.dopusk);
+  Dobavit(t, "\n");
 }
 
 // The complete set unscaled, then each quantity scaled to its prefix, then,
@@ -84,9 +113,10 @@ void Otchet(Tekst& t, const Otvet& o) {
   // A part with neighbours has one below it.
   if (o.podbor_C.nizhe.est || o.podbor_L.nizhe.est) {
     Pechat(t, SERIES, {o.ryad->imya});
-    Sosedstvo(t, PART_C, o.podbor_C, o.F);
-    Sosedstvo(t, PART_L, o.podbor_L, o.F);
+    Sosedstvo(t, PART_C, o.podbor_C, o);
+    Sosedstvo(t, PART_L, o.podbor_L, o);
     Dobavit(t, "\n");
+    Pary(t, o);
   }
   Dobavit(t, CLOSING);
 }

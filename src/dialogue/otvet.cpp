@@ -17,33 +17,67 @@ float Chastota(float l, float c) {
 
 // A standard part beside `drugaya`, the other part of the circuit; one past
 // the float range does not exist.
-Sosed Postavit(float chast, float drugaya) {
-  return {std::isfinite(chast), chast, Chastota(chast, drugaya)};
+Sosed Postavit(float chast, float drugaya, double dopusk) {
+  const float f = Chastota(chast, drugaya);
+  return {std::isfinite(chast), chast, f, PolosaDetali(f, dopusk / 100)};
 }
 
 // The neighbours of a computed part, each with the frequency it gives.
-Podbor Podobrat(float chast, float drugaya, const Ryad& ryad) {
+Podbor Podobrat(float chast, float drugaya, const Ryad& ryad, double dopusk) {
   float nizhe = 0;
   float vyshe = 0;
   if (!Sosedi(chast, ryad, &nizhe, &vyshe)) {
     return {};
   }
-  return {Postavit(nizhe, drugaya), Postavit(vyshe, drugaya)};
+  return {Postavit(nizhe, drugaya, dopusk), Postavit(vyshe, drugaya, dopusk)};
+}
+
+// The standard values of a part that exist, a standard value once; returns
+// how many.
+std::size_t Znacheniya(const Podbor& p, std::array<float, 2>& v) {
+  std::size_t n = 0;
+  for (const Sosed* s : {&p.nizhe, &p.vyshe}) {
+    if (s->est && (n == 0 || s->chast != v[0])) {
+      v[n++] = s->chast;
+    }
+  }
+  return n;
+}
+
+// The circuits of the standard neighbours of both computed parts.
+void Sobrat(Otvet& o) {
+  std::array<float, 2> l{};
+  std::array<float, 2> c{};
+  const std::size_t nl = Znacheniya(o.podbor_L, l);
+  const std::size_t nc = Znacheniya(o.podbor_C, c);
+  o.n_par = Pary({l.data(), nl}, {c.data(), nc}, o.F, o.R, o.pary);
+  if (o.n_par > 0) {
+    o.polosa_pary = PolosaPary(o.pary[0].F, o.dopusk / 100);
+  }
 }
 
 }  // namespace
 
-Otvet Reshit(const char* str, const Ryad* ryad) {
+Otvet Reshit(const char* str, const Ryad* ryad, double dopusk) {
   Otvet o;
   o.str = str;
   o.ryad = ryad;
   o.tip = Obrabotka(str, &o.L, &o.C, &o.F, &o.R);
   Raschet(&o.L, &o.C, &o.F, &o.R, o.tip);
-  if (ryad != nullptr && Vychislyaetsya(o.tip, 'L')) {
-    o.podbor_L = Podobrat(o.L, o.C, *ryad);
+  if (ryad == nullptr) {
+    return o;
   }
-  if (ryad != nullptr && Vychislyaetsya(o.tip, 'C')) {
-    o.podbor_C = Podobrat(o.C, o.L, *ryad);
+  o.dopusk = dopusk > 0 ? dopusk : ryad->dopusk;
+  const bool l = Vychislyaetsya(o.tip, 'L');
+  const bool c = Vychislyaetsya(o.tip, 'C');
+  if (l) {
+    o.podbor_L = Podobrat(o.L, o.C, *ryad, o.dopusk);
+  }
+  if (c) {
+    o.podbor_C = Podobrat(o.C, o.L, *ryad, o.dopusk);
+  }
+  if (l && c) {
+    Sobrat(o);
   }
   return o;
 }
@@ -63,6 +97,10 @@ std::size_t Velichiny(const Otvet& o, std::array<Velichina, POLYA.size()>& v) {
     v[n++] = {p->vyshe.chast, p->vyshe.est};
     v[n++] = {p->nizhe.f, p->nizhe.est};
     v[n++] = {p->vyshe.f, p->vyshe.est};
+  }
+  const Kontur& k = o.pary[0];
+  for (const float x : {k.L, k.C, k.F, k.R}) {
+    v[n++] = {x, o.n_par > 0};
   }
   return n;
 }

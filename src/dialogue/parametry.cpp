@@ -16,6 +16,20 @@ constexpr std::array<Imya, 3> FORMATY{{
 }};
 static_assert(FORMATY.back().format == Format::Json, "a format is missing");
 
+// The options that take a value, and what is wrong with a value they do not
+// know.
+struct Znachimyi {
+  std::string_view imya;
+  Oshibka oshibka;
+};
+constexpr std::array<Znachimyi, 3> ZNACHIMYE{{
+    {"--format", Oshibka::Format},
+    {"--series", Oshibka::Ryad},
+    {"--tolerance", Oshibka::Dopusk},
+}};
+static_assert(ZNACHIMYE.back().oshibka == Oshibka::Dopusk,
+              "an option is missing");
+
 Parametry Oshibochno(Oshibka oshibka, const char* slovo) {
   Parametry p;
   p.deistvie = Deistvie::Oshibka;
@@ -40,11 +54,46 @@ bool Est(std::string_view arg, std::string_view option) {
          (arg.size() == option.size() || arg[option.size()] == '=');
 }
 
+// A percentage greater than 0 and less than 100: digits, with one decimal
+// point or comma among them. 0 for anything else.
+double Procent(std::string_view s) {
+  double p = 0;
+  double del = 1;
+  bool zap = false;
+  bool digits = false;
+  for (const char ch : s) {
+    if (ch >= '0' && ch <= '9') {
+      p = p * 10 + (ch - '0');
+      del *= zap ? 10 : 1;
+      digits = true;
+    } else if ((ch == '.' || ch == ',') && !zap) {
+      zap = true;
+    } else {
+      return 0;
+    }
+  }
+  p /= del;
+  return digits && p < 100 ? p : 0;
+}
+
+const Znachimyi* NaitiZnachimyi(std::string_view arg) {
+  for (const Znachimyi& o : ZNACHIMYE) {
+    if (Est(arg, o.imya)) {
+      return &o;
+    }
+  }
+  return nullptr;
+}
+
 // Sets what a value option asks for; false when the value is unknown.
 bool Vybrat(Parametry& p, std::string_view arg, const char* value) {
   if (Est(arg, "--series")) {
     p.ryad = NaitiRyad(value);
     return p.ryad != nullptr;
+  }
+  if (Est(arg, "--tolerance")) {
+    p.dopusk = Procent(value);
+    return p.dopusk > 0;
   }
   for (const Imya& f : FORMATY) {
     if (f.imya == value) {
@@ -66,6 +115,8 @@ Parametry Razbor(int argc, char** argv) {
   }
   int entries = 1;
   bool options = true;
+  // The tolerance as given, until a series is known to go with it.
+  const char* dopusk = nullptr;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     // A lone "-" is no option; with the entries, it is an empty line.
@@ -80,19 +131,21 @@ Parametry Razbor(int argc, char** argv) {
       p.deistvie = first ? Deistvie::Spravka : p.deistvie;
     } else if (arg == "-V" || arg == "--version") {
       p.deistvie = first ? Deistvie::Versiya : p.deistvie;
-    } else if (Est(arg, "--format") || Est(arg, "--series")) {
-      const std::string_view option = arg.substr(0, arg.find('='));
-      const char* value = Znachenie(option, argc, argv, i);
+    } else if (const auto* o = NaitiZnachimyi(arg)) {
+      const char* value = Znachenie(o->imya, argc, argv, i);
       if (value == nullptr) {
         return Oshibochno(Oshibka::Znachenie, argv[i]);
       }
-      if (!Vybrat(p, option, value)) {
-        return Oshibochno(
-            option == "--series" ? Oshibka::Ryad : Oshibka::Format, value);
+      if (!Vybrat(p, o->imya, value)) {
+        return Oshibochno(o->oshibka, value);
       }
+      dopusk = o->oshibka == Oshibka::Dopusk ? argv[i] : dopusk;
     } else {
       return Oshibochno(Oshibka::Parametr, argv[i]);
     }
+  }
+  if (dopusk != nullptr && p.ryad == nullptr) {
+    return Oshibochno(Oshibka::BezRyada, dopusk);
   }
   argv[entries] = nullptr;
   p.zapisi = entries > 1 ? argv + 1 : nullptr;

@@ -9,13 +9,15 @@ enum class Deistvie { Otvety, Spravka, Versiya, Oshibka };
 enum class Format { Text, Csv, Json };
 
 // What was wrong with the command line.
-enum class Oshibka { Parametr, Format, Ryad, Znachenie };
+enum class Oshibka { Parametr, Format, Ryad, Znachenie, Dopusk, BezRyada };
 
 struct Parametry {
   Deistvie deistvie = Deistvie::Otvety;
   Format format = Format::Text;
-  // The series of standard parts to offer, or null.
+  // The series of standard parts to offer, or null, and the tolerance of
+  // its parts in percent: 0 for the one the series is made for.
   const Ryad* ryad = nullptr;
+  double dopusk = 0;
   // The entries given as arguments, in a list that ends with a null pointer;
   // null when they come from standard input.
   char* const* zapisi = nullptr;
@@ -25,8 +27,10 @@ struct Parametry {
 };
 
 // -h and --help ask for the usage text, -V and --version for the version;
-// the first of them counts. --format and --series take a value, after = or
-// as the next argument. Options may stand anywhere before "--", which ends
+// the first of them counts. --format, --series and --tolerance take a
+// value, after = or as the next argument; a tolerance is a percentage
+// greater than 0 and less than 100, with a decimal point or comma, and
+// needs a series. Options may stand anywhere before "--", which ends
 // them; every other argument is an entry, and the entries are moved to the
 // front of argv. An unknown option or value is an error whatever else is
 // given.

@@ -87,7 +87,7 @@ bool Record(const Otvet& o) {
   const std::string_view r(t.bytes.data(), t.n);
   const auto commas =
       static_cast<std::size_t>(std::count(r.begin(), r.end(), ','));
-  return commas == (o.ryad != nullptr ? 13U : 5U) &&
+  return commas == (o.ryad != nullptr ? 17U : 5U) &&
          r.find_first_of("\"\r") == std::string_view::npos &&
          r.find('\n') == r.size() - 1;
 }
@@ -127,7 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
     float L = 0, C = 0, F = 0, R = 0;
     const int code = Obrabotka(str, &L, &C, &F, &R);
     Require(code >= 0 && code <= 6 && AsPrintf(L) && AsPrintf(C));
-    const Otvet o = Reshit(str, ryad);
+    const Otvet o = Reshit(str, ryad, 0);
     Require(o.tip == code && Record(o));
     Require(Around(o.podbor_L, o.L) && Around(o.podbor_C, o.C));
     std::array<Velichina, POLYA.size()> v{};

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <limits>
 #include <map>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "arithmetic/arithmetic.h"
@@ -116,6 +118,91 @@ TEST(Sosedi, FindsTheStandardValuesNextToAPart) {
     ASSERT_EQ(Sosedi(c.part, *NaitiRyad(c.series), &below, &above), c.found);
     EXPECT_EQ(below, c.below);
     EXPECT_EQ(above, c.above);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+struct Circuits {
+  const char* what;
+  std::vector<float> l, c;
+  float f, r;
+  // The inductance and capacitance of each circuit, in the order expected.
+  std::vector<std::pair<float, float>> order;
+};
+
+const Circuits CIRCUITS[] = {
+    {"7.1 MHz, 50 ohm in E12",
+     {1e-6F, 1.2e-6F},
+     {3.9e-10F, 4.7e-10F},
+     7.1e6F,
+     50,
+     {{1e-6F, 4.7e-10F},
+      {1.2e-6F, 3.9e-10F},
+      {1.2e-6F, 4.7e-10F},
+      {1e-6F, 3.9e-10F}}},
+    // 150u with 180u and 180u with 150u give one F: R decides, whatever
+    // order they come in.
+    {"a tie",
+     {1.8e-4F, 1.5e-4F},
+     {1.5e-4F, 1.8e-4F},
+     1e3F,
+     1,
+     {{1.5e-4F, 1.8e-4F},
+      {1.8e-4F, 1.5e-4F},
+      {1.5e-4F, 1.5e-4F},
+      {1.8e-4F, 1.8e-4F}}},
+    {"L on a standard value",
+     {1.2e-6F},
+     {3.9e-10F, 4.7e-10F},
+     7.1e6F,
+     50,
+     {{1.2e-6F, 3.9e-10F}, {1.2e-6F, 4.7e-10F}}},
+    {"both on standard values",
+     {1e-6F},
+     {4.7e-10F},
+     7.1e6F,
+     50,
+     {{1e-6F, 4.7e-10F}}},
+};
+
+TEST(Pary, OrdersTheCircuitsOfStandardParts) {
+  for (const Circuits& c : CIRCUITS) {
+    SCOPED_TRACE(c.what);
+    std::array<Kontur, PAR> pary{};
+    ASSERT_EQ(Pary(c.l, c.c, c.f, c.r, pary), c.order.size());
+    for (std::size_t i = 0; i < c.order.size(); ++i) {
+      SCOPED_TRACE(i);
+      EXPECT_EQ(pary[i].L, c.order[i].first);
+      EXPECT_EQ(pary[i].C, c.order[i].second);
+    }
+  }
+}
+
+struct Band {
+  double dopusk;
+  bool pair;
+  float nachalo, konec;  // of a circuit at 1 MHz, worked out by hand
+};
+
+const Band BANDS[] = {
+    {0.1, false, 953462.59F, 1054092.6F},
+    {0.1, true, 909090.91F, 1111111.1F},
+    // The ends of the tolerances allowed.
+    {0.99, false, 708881.21F, 1e7F},
+    {0.99, true, 502512.56F, 1e8F},
+    {1e-6, false, 999999.5F, 1000000.5F},
+};
+
+TEST(Polosa, SpansTheFrequenciesTheToleranceAllows) {
+  for (const Band& b : BANDS) {
+    SCOPED_TRACE(testing::Message() << b.dopusk << (b.pair ? " pair" : ""));
+    const Polosa p =
+        b.pair ? PolosaPary(1e6F, b.dopusk) : PolosaDetali(1e6F, b.dopusk);
+    EXPECT_FLOAT_EQ(p.nachalo, b.nachalo);
+    EXPECT_FLOAT_EQ(p.konec, b.konec);
   }
 }
 
