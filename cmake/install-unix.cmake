@@ -2,8 +2,8 @@
 # page, the licence and the changelog, the documents compressed as the
 # system's own are, and the bash completion.
 install(TARGETS rezonans RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# --help names the manual as it is read here.
-target_compile_definitions(rezonans_core PUBLIC REZONANS_MANUAL="man rezonans")
+# --help names the manual as it is read here, installed or not.
+target_compile_definitions(rezonans_core PUBLIC REZONANS_MANUAL="${REZONANS_MANUAL}")
 foreach(document ${MANPAGE} ${CMAKE_CURRENT_SOURCE_DIR}/packaging/changelog)
   get_filename_component(name ${document} NAME)
   set(compressed ${CMAKE_CURRENT_BINARY_DIR}/doc/${name}.gz)

@@ -17,7 +17,7 @@ run() {
 }
 # Runs the program on file $1 into $1.out; fails unless it exits with 0.
 out() {
-  run <"$1" >"$1.out"
+  run <"$1" >"$1.out" 2>"$1.err"
   local status=$?
   [ $status -eq 0 ] || { echo "exit status $status on $1"; exit 1; }
 }
@@ -78,6 +78,12 @@ read-error) # A reason the program does not word itself is the C library's, in
 long-argument) # An entry given as an argument keeps 80 characters too.
   run "1L1C$(head -c 100000 /dev/zero | tr '\0' 7)" >big || { echo "status $?"; exit 1; }
   run "1L1C$(head -c 76 /dev/zero | tr '\0' 7)" >kept; same kept big ;;
+warnings-in-order) # A warning goes out between the answers it stands between.
+  printf '1L1C\n5e-6L1C\n1uC1R\n' | run --format=csv >both 2>&1
+  printf 'entry,code,L,C,F,R\n1L1C,1,1,1,0.15915494,0.99999994\n%s\n%s\n%s\n' \
+    'rezonans: строка 2: отброшено «e-»' '56L1C,1,56,1,0.021267975,7.483315' \
+    '1uC1R,4,1.0000001e-06,1e-06,159154.94,1' >want
+  same want both ;;
 allocations) # No allocation per cycle: as many for 1000 entries as for one.
   heap() {
     for _ in $(seq "$1"); do echo 4,5ul 10nc; done |

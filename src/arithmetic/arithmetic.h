@@ -13,6 +13,13 @@
 // (LC, LF, CF, RC, RL, RF). All four quantities are written.
 int Obrabotka(const char* str, float* l, float* c, float* f, float* r);
 
+// What the parser drops of a normalised line: what follows its last
+// quantity marker (digits, a scale letter). Empty when it has no marker.
+const char* Hvost(const char* str);
+
+// How many quantity markers a normalised line has.
+int Metok(const char* str);
+
 // Whether the calculator computes the quantity with this marker (L, C, F or
 // R) for the combination code `tip`: it is not of the pair the entry gave.
 // False for every quantity of invalid data.

@@ -1,4 +1,5 @@
 #include <array>
+#include <cstring>
 #include <string_view>
 
 #include "arithmetic.h"
@@ -84,6 +85,22 @@ int Kombinaciya(const std::array<int, 4>& counts) {
 }
 
 }  // namespace
+
+const char* Hvost(const char* str) {
+  const char* after = str + std::strlen(str);
+  for (const char* p = str; *p != '\0'; ++p) {
+    after = MARKERS.find(*p) != std::string_view::npos ? p + 1 : after;
+  }
+  return after;
+}
+
+int Metok(const char* str) {
+  int n = 0;
+  for (const char* p = str; *p != '\0'; ++p) {
+    n += MARKERS.find(*p) != std::string_view::npos ? 1 : 0;
+  }
+  return n;
+}
 
 bool Vychislyaetsya(int tip, char marker) {
   return tip >= 1 && tip <= static_cast<int>(PAIRS.size()) &&

@@ -135,6 +135,24 @@ constexpr std::array<Prichina, 11> PRICHINY{{
 }};
 static_assert(PRICHINY.back().error == ECONNRESET, "a reason is missing");
 
+// Warnings on standard error where nobody reads the echo, each about a line
+// of the input or an argument given as an entry, by its number.
+constexpr std::array<std::string_view, 2> GDE{"строка", "запись"};
+constexpr std::string_view DROPPED = "rezonans: %s %d: отброшено «%s»\n";
+constexpr std::string_view TAIL =
+    "rezonans: %s %d: после последней буквы величины отброшено «%s»\n";
+constexpr std::string_view W_AMONG =
+    "rezonans: %s %d: w среди других символов - команда очистки экрана; "
+    "отброшено «%s»\n";
+constexpr std::string_view Q_AMONG =
+    "rezonans: %s %d: q среди других символов завершило ввод, остальное не "
+    "прочитано\n";
+// More was dropped than is shown.
+constexpr std::string_view MORE = "…";
+constexpr std::string_view ONE_ARGUMENT =
+    "rezonans: каждый аргумент - отдельная запись; запись с пробелами "
+    "заключите в кавычки: rezonans '4,5ul 10nc'\n";
+
 // The command line. The version is the one the build defines.
 constexpr std::string_view USAGE =
     "Использование: rezonans [ПАРАМЕТР]... [ЗАПИСЬ]...\n"
@@ -149,9 +167,12 @@ constexpr std::string_view USAGE =
     "  --format=ФОРМАТ\n"
     "                 text - отчёт (по умолчанию); csv или json - запись\n"
     "                 на строку для программ, без меню и пауз\n"
+    "  --series=РЯД   ближайшие стандартные значения вычисленных L и C\n"
+    "                 из ряда E3, E6, E12, E24, E48, E96 или E192, частота\n"
+    "                 с каждым и полоса частот при допуске ряда\n"
     "  --tolerance=ПРОЦЕНТ\n"
     "                 допуск подобранных деталей (больше 0 и меньше 100)\n"
-    "                 вместо допуска их ряда\n"
+    "                 вместо допуска ряда; только с --series\n"
     "  --             всё дальнейшее - записи\n"
     "\n"
     "Руководство: " REZONANS_MANUAL "\n";

@@ -51,6 +51,9 @@ int Cikl(const Terminal& t, Vhod& in, const Parametry& p) {
   const bool dialog = Dialogovyi(p);
   char str[LLL];
   bool invalid = false;
+  // An entry split over arguments is worth a word, once.
+  bool podskazat =
+      p.zapisi != nullptr && p.zapisi[0] != nullptr && p.zapisi[1] != nullptr;
   const auto status = [&](int io) {
     return std::max(io, !dialog && invalid ? 1 : 0);
   };
@@ -67,6 +70,9 @@ int Cikl(const Terminal& t, Vhod& in, const Parametry& p) {
       return status(WriteFailed());
     }
     const int tip = Vvod(in, str);
+    if (!t.interactive) {
+      Preduprezhdat(t, in, tip, str, podskazat);
+    }
     if (tip == 101) {
       // The shell's prompt belongs on a line of its own: after the menu's
       // prompt, unless the terminal echoed the line end typed after q.

@@ -13,6 +13,20 @@
 #include "../platform/terminal.h"
 #include "parametry.h"
 
+// What the reader noticed of the line it read last, for the warnings of a
+// session in which nobody reads the echo.
+struct Zametki {
+  // The line it began on, counted from 1: of the input, or the argument.
+  int stroka = 0;
+  // What it dropped of the line, as it came, but spaces, tabs and line
+  // ends; the first bytes of it when there is more than fits.
+  std::array<char, 48> otbros{};
+  std::size_t n = 0;
+  bool bolshe = false;
+  // A q among other characters ended the input, and more of it was at hand.
+  bool prervano = false;
+};
+
 // What the reader reads: the characters in hand and where more come from.
 // With neither a terminal nor arguments, the text in hand is all there is.
 struct Vhod {
@@ -27,16 +41,30 @@ struct Vhod {
   bool konec = false;
   // Why the input failed (the system's error number), 0 if it did not.
   int oshibka = 0;
+  // The line ends read so far, and what the reader noticed of the last line.
+  int stroki = 0;
+  Zametki zametki{};
 };
 
 // Takes in more characters; false at the end of the input.
 bool Dalshe(Vhod& in);
+
+// What is at hand after the characters read, without waiting for more:
+// whether the rest of the line holds more than spaces and tabs, and whether
+// anything after them does.
+struct Ostatok {
+  bool v_stroke = false;
+  bool dalshe = false;
+};
+Ostatok Ostalos(const Vhod& in);
 
 // Reads one line, keeps the accepted characters (at most 80, the rest of a
 // longer line is dropped), folds l c f r and the comma, and stores the
 // zero-terminated result in `str`. Returns 0 for a line, 100 for the
 // clear-screen command w, 101 for the quit command q and at the end of the
 // input. A last line without a line end is still returned as a line first.
+// Notes in `in.zametki` what it dropped: the characters it does not keep,
+// those past the 80th, and of a w line every character but the w.
 int Vvod(Vhod& in, char (&str)[LLL]);
 
 // An answer is put together here and written with one call of the output.
@@ -146,6 +174,14 @@ void ZagolovokCsv(Tekst& t, bool ryad);
 
 // The answer as one JSON object on a line of its own.
 void ZapisatJson(Tekst& t, const Otvet& o);
+
+// Where nobody reads the echo: says on standard error what the reader
+// dropped of the line it read last (`tip` its result, `str` what it kept)
+// and what the parser drops of it, and that a q among other characters
+// ended the input; and, while `podskazat` is set, that each argument is one
+// entry, when an entry gives one quantity only (then clears it).
+void Preduprezhdat(const Terminal& t, const Vhod& in, int tip, const char* str,
+                   bool& podskazat);
 
 // Answers the entries of `in` as the command line asks, until q or the end of
 // the input: in the dialogue with the menu before every line and the pause

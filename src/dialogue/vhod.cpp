@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstring>
 
 #include "dialogue.h"
@@ -37,4 +38,27 @@ bool Dalshe(Vhod& in) {
   }
   in.konec = !more;
   return more;
+}
+
+Ostatok Ostalos(const Vhod& in) {
+  const auto text = [](const char* from, const char* to) {
+    return std::find_if(from, to, [](char ch) {
+             return ch != ' ' && ch != '\t' && ch != '\r' && ch != '\n';
+           }) != to;
+  };
+  Ostatok o;
+  if (in.args != nullptr) {
+    // An argument's line ends, if any, are passed over: the rest of it is
+    // the rest of its line.
+    o.v_stroke = text(in.pos, in.pos + std::strlen(in.pos));
+    o.dalshe = o.v_stroke;
+    for (char* const* a = in.args; *a != nullptr && !o.dalshe; ++a) {
+      o.dalshe = text(*a, *a + std::strlen(*a));
+    }
+    return o;
+  }
+  const char* line_end = std::find(in.pos, in.end, '\n');
+  o.v_stroke = text(in.pos, line_end);
+  o.dalshe = text(in.pos, in.end);
+  return o;
 }

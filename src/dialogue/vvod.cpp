@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -14,7 +15,7 @@ bool Prinyat(int ch) {
   return sim.find(static_cast<char>(ch)) != std::string_view::npos;
 }
 
-char Fold(int ch) {
+char Fold(char ch) {
   switch (ch) {
     case 'c':
       return 'C';
@@ -36,7 +37,32 @@ int Sled(Vhod& in) {
   if (in.pos == in.end && !Dalshe(in)) {
     return EOF;
   }
-  return static_cast<unsigned char>(*in.pos++);
+  const int ch = static_cast<unsigned char>(*in.pos++);
+  in.stroki += ch == '\n' ? 1 : 0;
+  return ch;
+}
+
+// What separates, and is never worth a warning.
+bool Probel(int ch) { return ch == ' ' || ch == '\t' || ch == '\r'; }
+
+// Notes a dropped byte; the first bytes of a long run, each character whole.
+void Otbrosit(Vhod& in, int ch) {
+  Zametki& z = in.zametki;
+  constexpr std::size_t CHARACTER = 4;
+  const bool continues = (static_cast<unsigned>(ch) & 0xC0U) == 0x80U;
+  if (z.n == z.otbros.size() ||
+      (!continues && z.n + CHARACTER > z.otbros.size())) {
+    z.bolshe = true;
+    return;
+  }
+  z.otbros[z.n++] = static_cast<char>(ch);
+}
+
+// A q ended the input: whether it stood among other characters of its line
+// and more input was at hand after it.
+bool Prervano(const Vhod& in, bool drugie) {
+  const Ostatok o = Ostalos(in);
+  return (drugie || o.v_stroke) && o.dalshe;
 }
 
 // Takes the next character if it is `ch`; any other stays to be read.
@@ -53,12 +79,17 @@ int Vvod(Vhod& in, char (&str)[LLL]) {
   if (in.konec) {
     return 101;
   }
+  in.zametki = Zametki{};
+  in.zametki.stroka = in.stroki + 1;
   int j = 0;
   bool typed = false;
+  // Characters other than spaces and tabs stood on the line.
+  bool drugie = false;
   for (;;) {
     const int ch = Sled(in);
     if (ch == '\n' || (ch == EOF && typed)) {
       str[j] = '\0';
+      std::transform(str, str + j, str, Fold);
       return 0;
     }
     if (ch == EOF) {
@@ -66,21 +97,33 @@ int Vvod(Vhod& in, char (&str)[LLL]) {
     }
     typed = true;
     if (!Prinyat(ch)) {
+      if (!Probel(ch)) {
+        Otbrosit(in, ch);
+        drugie = true;
+      }
       continue;
     }
     if (ch == 'w') {
-      // The character after the command, normally the line end, goes too;
-      // a CR LF is one line end.
-      if (Sled(in) == '\r') {
+      // What the line kept goes with it, and so does the character after
+      // the command, normally the line end; a CR LF is one line end.
+      std::for_each(str, str + j, [&in](char kept) { Otbrosit(in, kept); });
+      const int after = Sled(in);
+      if (after == '\r') {
         Vzyat(in, '\n');
+      } else if (after != '\n' && after != EOF && !Probel(after)) {
+        Otbrosit(in, after);
       }
       return 100;
     }
     if (ch == 'q') {
+      in.zametki.prervano = Prervano(in, drugie);
       return 101;
     }
+    drugie = true;
     if (j < LLL - 1) {
-      str[j++] = Fold(ch);
+      str[j++] = static_cast<char>(ch);
+    } else {
+      Otbrosit(in, ch);
     }
   }
 }

@@ -2,7 +2,9 @@
 // code pages and locales.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
+#include <string_view>
 
 struct Terminal {
   std::FILE* out;
@@ -49,6 +51,11 @@ bool ReaderGone();
 // The system's own words for the error number `error`, in the user's
 // language and in UTF-8 where the system has them so.
 const char* SystemReason(int error);
+
+// Writes the character `utf8`, one whole UTF-8 sequence, in the encoding
+// the program's texts are written in to `out` (room for 4 bytes); returns
+// how many bytes, 0 when that encoding has no such character.
+std::size_t Znak(std::string_view utf8, char* out);
 
 // Waits for one key press, in an interactive session only.
 void Pause(const Terminal& t);

@@ -174,6 +174,9 @@ void Clear(const Terminal& t) {
 
 bool ReaderGone() { return errno == EPIPE; }
 
+// The texts are UTF-8, whatever the user's locale.
+std::size_t Znak(std::string_view utf8, char* out) { return utf8.copy(out, 4); }
+
 const char* SystemReason(int error) {
   UserLocale();
   return std::strerror(error);

@@ -141,6 +141,18 @@ void Pause(const Terminal& t) {
 
 void Clear(const Terminal& t) { Run(t, "cls"); }
 
+// The texts are Windows-1251; a character it lacks is not made up.
+std::size_t Znak(std::string_view utf8, char* out) {
+  wchar_t wide[2];
+  const int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(),
+                                    static_cast<int>(utf8.size()), wide, 2);
+  BOOL lacks = FALSE;
+  const int k = n > 0 ? WideCharToMultiByte(CP_CYRILLIC, WC_NO_BEST_FIT_CHARS,
+                                            wide, n, out, 4, nullptr, &lacks)
+                      : 0;
+  return lacks == FALSE && k > 0 ? static_cast<std::size_t>(k) : 0;
+}
+
 // The C runtime turns a pipe closed at the other end into an error number of
 // its own choosing; the system's error says what happened.
 const char* SystemReason(int error) { return std::strerror(error); }
