@@ -16,6 +16,12 @@ endforeach()
 add_custom_target(documents ALL DEPENDS ${COMPRESSED})
 list(GET COMPRESSED 0 MANPAGE_GZ)
 list(GET COMPRESSED 1 CHANGELOG_GZ)
+# `make run` builds the program alone: an install or a package after it
+# says what is missing rather than which file.
+install(CODE "
+  if(NOT EXISTS \"${MANPAGE_GZ}\")
+    message(FATAL_ERROR \"Build in full first: cmake --build --preset release\")
+  endif()")
 install(FILES ${MANPAGE_GZ} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CHANGELOG_GZ} packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # Where bash-completion looks for a command's completion when it is first used.

@@ -32,4 +32,10 @@ for text in README.txt rezonans.txt; do
   iconv -f CP1251 -t UTF-8 $text | grep -q 'расчёт резонанса' || { echo "$text: no Russian text"; exit 1; }
 done
 grep -q "$(printf '[\b\033]')" rezonans.txt && { echo "rezonans.txt: bold or underline left in"; exit 1; }
+# The Windows text speaks of the console, not of a Unix terminal.
+grep -n -i -E 'libedit|flock|terminfo|XDG_STATE_HOME|\.local/state|bash|SIGTERM|umask|(^|[^a-z])fg([^a-z]|$)' rezonans.txt &&
+  { echo "rezonans.txt: a matter of Unix terminals"; exit 1; }
+for option in --format --series; do
+  grep -q -- "$option" README.txt || { echo "README.txt names no $option"; exit 1; }
+done
 sh "$(dirname "$0")/transcript.sh" "$in" "$expected" "$top/rezonans.exe" wine
