@@ -1,9 +1,9 @@
 #!/bin/sh
 # Pipes 100,000 mixed entries through the calculator and through a plain C
-# stdio program doing the same job (bare.c), in the same run, output to
-# /dev/null; prints the time per entry, the start-up time and the peak memory
-# of each, and their ratios; then the time per entry of the same batch
-# answered as CSV, beside the report's. Usage: batch.sh PROGRAM
+# stdio program doing the same job (bare.c), in the same run, output and
+# warnings to /dev/null; prints the time per entry, the start-up time and
+# the peak memory of each, and their ratios; then the time per entry of the
+# same batch answered as CSV, beside the report's. Usage: batch.sh PROGRAM
 program=$1
 entries=${ENTRIES:-100000}
 dir=$(mktemp -d) || exit 1
@@ -14,7 +14,7 @@ awk -v n="$entries" 'BEGIN {
   split("4,5ul 10nc|2.2mL1uF|100KF 1nC|1uC1R|50r 10ul|1KF1R|0L1C|xyz|1L2L3C|5w|0.123456789012345L1nC|100mL 50Hz", e, "|")
   for (i = 0; i < n; i++) print e[i % 12 + 1]
 }' >"$dir/input"
-"$program" <"$dir/input" >"$dir/program.out"
+"$program" <"$dir/input" >"$dir/program.out" 2>/dev/null
 "$dir/bare" <"$dir/input" >"$dir/bare.out"
 cmp "$dir/program.out" "$dir/bare.out" || { echo "the two programs differ"; exit 1; }
 
@@ -27,7 +27,7 @@ batch() {
     for command in "$@"; do
       i=$((i + 1))
       start=$(date +%s%N)
-      $command <"$dir/input" >/dev/null
+      $command <"$dir/input" >/dev/null 2>&1
       echo "$i $(($(date +%s%N) - start))"
     done
   done >"$dir/runs"
@@ -37,7 +37,10 @@ batch() {
     awk -v i="$i" '$1 == i { print $2 / 1e9 }' "$dir/runs" | sort -g | head -1
   done
 }
-peak() { /usr/bin/time -f %M "$1" <"$dir/input" 2>&1 >/dev/null; }
+peak() {
+  /usr/bin/time -o "$dir/peak" -f %M "$1" <"$dir/input" >/dev/null 2>&1
+  cat "$dir/peak"
+}
 # Mean seconds from start to exit on empty input, without a shell between.
 startup() {
   hyperfine -N --warmup 50 --runs 1000 --style none --export-csv "$dir/csv" "$1" </dev/null
