@@ -208,6 +208,28 @@ for garbage in long-line binary huge big control invalid-after-valid; do
     fail "a history file of $garbage was overwritten"
 done
 
+# An empty history file is a history: the session's entries go into it.
+empty=$scratch/empty/.local/state/rezonans
+mkdir -p "$empty"
+: >"$empty/history"
+start "$scratch/empty"
+answers '1uC1R' "no answer with an empty history file" '1uC1R'
+grep -qx 1uC1R "$empty/history" || fail "an empty history file was not written"
+
+# A lock another program keeps: the session waits a second for it at most,
+# then keeps its history in memory and leaves the file alone.
+locked=$scratch/locked/.local/state/rezonans
+mkdir -p "$locked"
+: >"$locked/history"
+flock -x "$locked/history" sleep 10 >/dev/null 2>&1 &
+held() { ! flock -n "$locked/history" true; }
+poll held
+limit=20
+start "$scratch/locked"
+answers '1uC1R' "no prompt or answer within 2 s under another program's lock" '1uC1R'
+limit=50
+[ -s "$locked/history" ] && fail "an entry was written under another program's lock"
+
 # Two sessions at once share one history: neither erases the other's
 # entries, and each recalls its own and those the file held when it started.
 state=$scratch/shared/.local/state/rezonans
