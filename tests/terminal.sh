@@ -230,6 +230,21 @@ answers '1uC1R' "no prompt or answer within 2 s under another program's lock" '1
 limit=50
 [ -s "$locked/history" ] && fail "an entry was written under another program's lock"
 
+# A history at the file-size limit (sh counts it in blocks of 512 bytes): an
+# entry that would cross it is not written, not even in part, nor one past
+# it, which ends nothing; both are answered and kept in memory.
+limited=$scratch/limited/.local/state/rezonans
+mkdir -p "$limited"
+yes 1KF1R | head -n 85 >"$limited/history"
+session "$scratch/limited" "sh -c \"ulimit -f 1; exec '$program'\""
+prompt
+answers '1uC1R' "no answer at the file-size limit" '1uC1R'
+yes 1KF1R | head -n 100 >>"$limited/history"
+answers '2uC2R' "no answer past the file-size limit" '2uC2R'
+answers '1uC1R' "no history in memory at the file-size limit" Up Up
+yes 1KF1R | head -n 185 | cmp -s - "$limited/history" ||
+  fail "a history at the file-size limit was written to"
+
 # Two sessions at once share one history: neither erases the other's
 # entries, and each recalls its own and those the file held when it started.
 state=$scratch/shared/.local/state/rezonans

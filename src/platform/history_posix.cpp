@@ -258,12 +258,16 @@ void Append(std::string_view entry) {
   }
   n += entry.copy(line + n, entry.size());
   line[n++] = '\n';
-  if (write(fd, line, n) == static_cast<ssize_t>(n)) {
+  const ssize_t written = write(fd, line, n);
+  if (written == static_cast<ssize_t>(n)) {
     const off_t size = st.st_size + static_cast<off_t>(n);
     const off_t from = TrimFrom(fd, size);
     if (from != 0) {
       Trim(fd, from, size);
     }
+  } else if (written > 0) {
+    // Cut short by the file-size limit or a full disk: no half an entry.
+    [[maybe_unused]] const int cut = ftruncate(fd, st.st_size);
   }
   close(fd);
 }
