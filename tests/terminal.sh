@@ -245,6 +245,18 @@ answers '1uC1R' "no history in memory at the file-size limit" Up Up
 yes 1KF1R | head -n 185 | cmp -s - "$limited/history" ||
   fail "a history at the file-size limit was written to"
 
+# A history another program rewrites without the lock (a copy over it) while
+# sessions start: each starts, whatever it reads of the file.
+rewritten=$scratch/rewritten/.local/state/rezonans
+mkdir -p "$rewritten"
+yes 1KF1R | head -n 300000 >"$scratch/copy"
+(while [ ! -e "$scratch/copied" ] && cp "$scratch/copy" "$rewritten/history"; do :; done) >/dev/null 2>&1 &
+for run in 1 2 3 4 5; do
+  session "$scratch/rewritten" "'$program'"
+  wait_for '^Введите данные\. *$' || break
+done
+: >"$scratch/copied"
+
 # Two sessions at once share one history: neither erases the other's
 # entries, and each recalls its own and those the file held when it started.
 state=$scratch/shared/.local/state/rezonans
