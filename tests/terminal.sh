@@ -477,6 +477,20 @@ prompt
 tm send-keys -t t q Enter
 wait_for '^\$ *$' && tm send-keys -t t 'echo EXIT=$?' Enter
 wait_for '^EXIT=0$'
+# Continued in the background (bg), the program waits there, and an ending
+# signal (kill %1) ends it there: neither stops it for touching the terminal.
+tm send-keys -t t "'$program'" Enter
+prompt
+tm send-keys -t t C-z
+wait_for 'Stopped'
+pid=$(program_pid | tr -d ' ')
+tm send-keys -t t bg Enter
+wait_for ' &$' && sleep 0.3
+[ "$(cut -d ' ' -f 3 "/proc/$pid/stat")" != T ] || fail "the program stopped after bg"
+tm send-keys -t t 'kill %1' Enter
+poll gone "$pid" || fail "SIGTERM in the background did not end the program"
+tm send-keys -t t clear Enter
+wait_gone "$MENU1"
 # Without the line editor, Ctrl-Z drops the unfinished line (the terminal
 # does); after fg the prompt is shown again, empty.
 tm send-keys -t t "LD_LIBRARY_PATH=$noedit '$program'" Enter
