@@ -127,6 +127,10 @@ if [ "${2:-}" = wine ]; then
   [ "$(first_line)" = "$MENU1" ] || fail "the screen was not cleared"
   answers '1KF1R' "the next entry" '1KF1R'
   pasted "the Windows console"
+  # Two characters pasted into the pause: the first is not lost.
+  printf '5\n' | tm load-buffer -
+  tm paste-buffer -t t
+  poll paused_after 5 || fail "a paste of two characters into the pause lost one"
   tm send-keys -t t x
   prompt
   tm send-keys -t t q Enter
