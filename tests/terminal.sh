@@ -482,7 +482,9 @@ tm send-keys -t t q Enter
 wait_for '^\$ *$' && tm send-keys -t t 'echo EXIT=$?' Enter
 wait_for '^EXIT=0$'
 # Continued in the background (bg), the program waits there, and an ending
-# signal (kill %1) ends it there: neither stops it for touching the terminal.
+# signal ends it there: neither stops it for touching the terminal. (The
+# signal comes from outside: keys typed at the shell would wake the program
+# in the background, and the terminal would stop it for reading.)
 tm send-keys -t t "'$program'" Enter
 prompt
 tm send-keys -t t C-z
@@ -491,7 +493,7 @@ pid=$(program_pid | tr -d ' ')
 tm send-keys -t t bg Enter
 wait_for ' &$' && sleep 0.3
 [ "$(cut -d ' ' -f 3 "/proc/$pid/stat")" != T ] || fail "the program stopped after bg"
-tm send-keys -t t 'kill %1' Enter
+kill -TERM "$pid"
 poll gone "$pid" || fail "SIGTERM in the background did not end the program"
 tm send-keys -t t clear Enter
 wait_gone "$MENU1"
