@@ -69,6 +69,12 @@ full-disk) # Results that cannot be written are a failure, said so, and why.
   printf '1L1C\n' | run >/dev/full 2>err && { echo "status 0 on a full disk"; exit 1; }
   echo 'rezonans: ошибка записи результатов: на устройстве не осталось места' >want
   same want err ;;
+size-limit) # So are results past the file-size limit: no signal ends the program.
+  (ulimit -f 1 && yes 1L1C | head -n 100 | run >big 2>err)
+  status=$?
+  [ $status -eq 1 ] || { echo "status $status past the file-size limit"; exit 1; }
+  echo 'rezonans: ошибка записи результатов: файл слишком велик' >want
+  same want err ;;
 read-error) # A reason the program does not word itself is the C library's, in
   # the user's language, and in UTF-8 whatever the user's characters.
   env -i LANG=ru_RU.KOI8-R LOCPATH="$LOCPATH" timeout 60 "$program" </proc/self/ns/net >out 2>err &&

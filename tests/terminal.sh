@@ -127,6 +127,10 @@ if [ "${2:-}" = wine ]; then
   [ "$(first_line)" = "$MENU1" ] || fail "the screen was not cleared"
   answers '1KF1R' "the next entry" '1KF1R'
   pasted "the Windows console"
+  # Two characters pasted into the pause: the first is not lost.
+  printf '5\n' | tm load-buffer -
+  tm paste-buffer -t t
+  poll paused_after 5 || fail "a paste of two characters into the pause lost one"
   tm send-keys -t t x
   prompt
   tm send-keys -t t q Enter
@@ -207,6 +211,55 @@ for garbage in long-line binary huge big control invalid-after-valid; do
   cmp -s "$scratch/$garbage" "$home/.local/state/rezonans/history" ||
     fail "a history file of $garbage was overwritten"
 done
+
+# An empty history file is a history: the session's entries go into it.
+empty=$scratch/empty/.local/state/rezonans
+mkdir -p "$empty"
+: >"$empty/history"
+start "$scratch/empty"
+answers '1uC1R' "no answer with an empty history file" '1uC1R'
+grep -qx 1uC1R "$empty/history" || fail "an empty history file was not written"
+
+# A lock another program keeps: the session waits a second for it at most,
+# then keeps its history in memory and leaves the file alone.
+locked=$scratch/locked/.local/state/rezonans
+mkdir -p "$locked"
+: >"$locked/history"
+flock -x "$locked/history" sleep 10 >/dev/null 2>&1 &
+held() { ! flock -n "$locked/history" true; }
+poll held
+limit=20
+start "$scratch/locked"
+answers '1uC1R' "no prompt or answer within 2 s under another program's lock" '1uC1R'
+limit=50
+[ -s "$locked/history" ] && fail "an entry was written under another program's lock"
+
+# A history at the file-size limit (sh counts it in blocks of 512 bytes): an
+# entry that would cross it is not written, not even in part, nor one past
+# it, which ends nothing; both are answered and kept in memory.
+limited=$scratch/limited/.local/state/rezonans
+mkdir -p "$limited"
+yes 1KF1R | head -n 85 >"$limited/history"
+session "$scratch/limited" "sh -c \"ulimit -f 1; exec '$program'\""
+prompt
+answers '1uC1R' "no answer at the file-size limit" '1uC1R'
+yes 1KF1R | head -n 100 >>"$limited/history"
+answers '2uC2R' "no answer past the file-size limit" '2uC2R'
+answers '1uC1R' "no history in memory at the file-size limit" Up Up
+yes 1KF1R | head -n 185 | cmp -s - "$limited/history" ||
+  fail "a history at the file-size limit was written to"
+
+# A history another program rewrites without the lock (a copy over it) while
+# sessions start: each starts, whatever it reads of the file.
+rewritten=$scratch/rewritten/.local/state/rezonans
+mkdir -p "$rewritten"
+yes 1KF1R | head -n 300000 >"$scratch/copy"
+(while [ ! -e "$scratch/copied" ] && cp "$scratch/copy" "$rewritten/history"; do :; done) >/dev/null 2>&1 &
+for run in 1 2 3 4 5; do
+  session "$scratch/rewritten" "'$program'"
+  wait_for '^Введите данные\. *$' || break
+done
+: >"$scratch/copied"
 
 # Two sessions at once share one history: neither erases the other's
 # entries, and each recalls its own and those the file held when it started.
@@ -428,6 +481,22 @@ prompt
 tm send-keys -t t q Enter
 wait_for '^\$ *$' && tm send-keys -t t 'echo EXIT=$?' Enter
 wait_for '^EXIT=0$'
+# Continued in the background (bg), the program waits there, and an ending
+# signal ends it there: neither stops it for touching the terminal. (The
+# signal comes from outside: keys typed at the shell would wake the program
+# in the background, and the terminal would stop it for reading.)
+tm send-keys -t t "'$program'" Enter
+prompt
+tm send-keys -t t C-z
+wait_for 'Stopped'
+pid=$(program_pid | tr -d ' ')
+tm send-keys -t t bg Enter
+wait_for ' &$' && sleep 0.3
+[ "$(cut -d ' ' -f 3 "/proc/$pid/stat")" != T ] || fail "the program stopped after bg"
+kill -TERM "$pid"
+poll gone "$pid" || fail "SIGTERM in the background did not end the program"
+tm send-keys -t t clear Enter
+wait_gone "$MENU1"
 # Without the line editor, Ctrl-Z drops the unfinished line (the terminal
 # does); after fg the prompt is shown again, empty.
 tm send-keys -t t "LD_LIBRARY_PATH=$noedit '$program'" Enter

@@ -10,20 +10,24 @@ namespace {
 // passes over every other character it does not keep.
 constexpr char LINE_END[] = "\n";
 
+// The next piece of text up to a line end; empty pieces are passed over,
+// however many line ends an argument holds in a row.
 bool SledZapis(Vhod& in) {
-  const bool inside = in.end != nullptr && in.end != LINE_END + 1;
-  if (inside && *in.end == '\n') {
-    in.pos = in.end + 1;
-  } else if (inside) {
-    in.pos = LINE_END;
-  } else if (*in.args != nullptr) {
-    in.pos = *in.args++;
-  } else {
-    return false;
-  }
-  in.end =
-      in.pos == LINE_END ? in.pos + 1 : in.pos + std::strcspn(in.pos, "\n");
-  return in.pos != in.end || SledZapis(in);
+  do {
+    const bool inside = in.end != nullptr && in.end != LINE_END + 1;
+    if (inside && *in.end == '\n') {
+      in.pos = in.end + 1;
+    } else if (inside) {
+      in.pos = LINE_END;
+    } else if (*in.args != nullptr) {
+      in.pos = *in.args++;
+    } else {
+      return false;
+    }
+    in.end =
+        in.pos == LINE_END ? in.pos + 1 : in.pos + std::strcspn(in.pos, "\n");
+  } while (in.pos == in.end);
+  return true;
 }
 
 }  // namespace

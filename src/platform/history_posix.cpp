@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -121,28 +120,43 @@ bool Lock(int fd, int how) {
   return false;
 }
 
-// Enters the lines of the file `fd`, locked against writes; false, with
-// nothing entered, when it is not a history.
+// Enters the lines read from `fd` a chunk at a time: each chunk is taken to
+// its last line end, and the rest of it begins the next. A file another
+// program rewrites meanwhile, without the lock, is at worst no history.
+bool ReadLines(int fd, History* past) {
+  char chunk[CHUNK];
+  std::size_t begun = 0;
+  off_t total = 0;
+  for (;;) {
+    const ssize_t n = read(fd, chunk + begun, sizeof chunk - begun);
+    if (n <= 0) {
+      return n == 0 && Parse({chunk, begun}, past);
+    }
+    total += n;
+    const std::size_t end = begun + static_cast<std::size_t>(n);
+    const std::size_t last = std::string_view(chunk, end).rfind('\n');
+    const std::size_t whole = last == std::string_view::npos ? 0 : last + 1;
+    begun = end - whole;
+    if (total > FILE_MAX || begun > ENTRY_MAX || !Parse({chunk, whole}, past)) {
+      return false;
+    }
+    std::memmove(chunk, chunk + whole, begun);
+  }
+}
+
+// Enters the lines of the file `fd`, locked against the other sessions'
+// writes; false, with nothing entered, when it is not a history.
 bool Load(int fd, History* past) {
   struct stat st {};
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > FILE_MAX) {
     return false;
   }
-  if (st.st_size == 0) {
+  if (ReadLines(fd, past)) {
     return true;
   }
-  const auto size = static_cast<std::size_t>(st.st_size);
-  void* text = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
-  if (text == MAP_FAILED) {
-    return false;
-  }
-  const bool history = Parse({static_cast<const char*>(text), size}, past);
-  munmap(text, size);
-  if (!history) {
-    HistEvent ev;
-    editline.history_op(past, &ev, H_CLEAR);
-  }
-  return history;
+  HistEvent ev;
+  editline.history_op(past, &ev, H_CLEAR);
+  return false;
 }
 
 // Makes the missing folders of the path.
@@ -258,12 +272,16 @@ void Append(std::string_view entry) {
   }
   n += entry.copy(line + n, entry.size());
   line[n++] = '\n';
-  if (write(fd, line, n) == static_cast<ssize_t>(n)) {
+  const ssize_t written = write(fd, line, n);
+  if (written == static_cast<ssize_t>(n)) {
     const off_t size = st.st_size + static_cast<off_t>(n);
     const off_t from = TrimFrom(fd, size);
     if (from != 0) {
       Trim(fd, from, size);
     }
+  } else if (written > 0) {
+    // Cut short by the file-size limit or a full disk: no half an entry.
+    [[maybe_unused]] const int cut = ftruncate(fd, st.st_size);
   }
   close(fd);
 }

@@ -27,6 +27,11 @@ unsigned char ahead[8192];
 std::size_t ahead_begin = 0;
 std::size_t ahead_end = 0;
 
+// The byte that ended a broken UTF-8 character by not continuing it: the
+// oldest byte not yet taken, with which the next key begins.
+unsigned char held = 0;
+bool holding = false;
+
 // Bytes a UTF-8 character with this lead byte has in all.
 std::size_t Utf8Length(unsigned char lead) {
   if (lead >= 0xF0 && lead <= 0xF7) {
@@ -43,6 +48,25 @@ std::size_t Utf8Length(unsigned char lead) {
 
 // The parameter and intermediate bytes of a sequence; any other byte ends it.
 bool Parameter(unsigned char b) { return b >= 0x20 && b <= 0x3F; }
+
+// ESC before any other key than a sequence is that key with Alt: the key
+// begins after it.
+std::size_t AltPrefix(const unsigned char* key, std::size_t n) {
+  std::size_t prefix = 0;
+  while (n - prefix >= 2 && key[prefix] == ESC && key[prefix + 1] != '[' &&
+         key[prefix + 1] != 'O') {
+    ++prefix;
+  }
+  return prefix;
+}
+
+// Whether `b` may be the next byte of the key begun at `key`: after a UTF-8
+// lead byte only a continuation byte is. Any other byte is no part of a
+// broken character, but a key of its own.
+bool Continues(const unsigned char* key, std::size_t n, unsigned char b) {
+  const unsigned char first = key[AltPrefix(key, n)];
+  return first < 0xC0 || (b >= 0x80 && b <= 0xBF);
+}
 
 // True when a byte arrives on `fd` within `wait`. A signal does not end the
 // wait: it goes on for the time that was left.
@@ -76,7 +100,10 @@ bool NextByte(int fd, bool aside, unsigned char& b) {
 }
 
 KeyRead Read(int fd, bool aside, Key& key) {
-  if (!aside || !TakeAhead(key.bytes[0])) {
+  if (holding) {
+    key.bytes[0] = held;
+    holding = false;
+  } else if (!aside || !TakeAhead(key.bytes[0])) {
     // Unlike a read, a wait is never resumed after a signal's handler.
     pollfd p{fd, POLLIN, 0};
     const ssize_t first = poll(&p, 1, -1) < 0 ? -1 : read(fd, key.bytes, 1);
@@ -89,6 +116,11 @@ KeyRead Read(int fd, bool aside, Key& key) {
   }
   unsigned char b = 0;
   for (key.n = 1; !KeyComplete(key.bytes, key.n) && NextByte(fd, aside, b);) {
+    if (!Continues(key.bytes, key.n, b)) {
+      held = b;
+      holding = true;
+      break;
+    }
     key.bytes[std::min(key.n, KEY_MAX - 1)] = b;
     key.n = std::min(key.n + 1, KEY_MAX);
   }
@@ -98,11 +130,9 @@ KeyRead Read(int fd, bool aside, Key& key) {
 }  // namespace
 
 bool KeyComplete(const unsigned char* key, std::size_t n) {
-  // ESC before any other key than a sequence is that key with Alt.
-  while (n >= 2 && key[0] == ESC && key[1] != '[' && key[1] != 'O') {
-    ++key;
-    --n;
-  }
+  const std::size_t prefix = AltPrefix(key, n);
+  key += prefix;
+  n -= prefix;
   if (key[0] != ESC) {
     return n >= Utf8Length(key[0]);
   }
@@ -135,17 +165,21 @@ KeyRead ReadKey(int fd, Key& key) { return Read(fd, true, key); }
 
 KeyRead ReadNewKey(int fd, Key& key) { return Read(fd, false, key); }
 
-bool MoreArriving(int fd) { return Arrives(fd, PASTE_GAP); }
+bool MoreArriving(int fd) { return holding || Arrives(fd, PASTE_GAP); }
 
 bool SetAside(const Key& key, int fd) {
   std::memmove(ahead, ahead + ahead_begin, ahead_end - ahead_begin);
   ahead_end -= ahead_begin;
   ahead_begin = 0;
-  if (key.n > sizeof ahead - ahead_end) {
+  if (key.n + (holding ? 1 : 0) > sizeof ahead - ahead_end) {
     return false;
   }
   std::memcpy(ahead + ahead_end, key.bytes, key.n);
   ahead_end += key.n;
+  if (holding) {
+    ahead[ahead_end++] = held;
+    holding = false;
+  }
   pollfd p{fd, POLLIN, 0};
   while (poll(&p, 1, 0) > 0) {
     if (ahead_end == sizeof ahead) {

@@ -27,20 +27,22 @@ enum class KeyRead { Key, Interrupted, End, Failed };
 // for a key interrupts it, so that the caller can answer the signal (redraw
 // after a stop, say) before it waits again; a signal between the bytes of
 // one key does not. A key longer than KEY_MAX is still read to its end; it
-// keeps its first bytes and its last. End is the end of the input; Failed a
-// read error, which errno tells.
+// keeps its first bytes and its last. A UTF-8 lead byte followed by a byte
+// that does not continue it is a key of its own, and no character; that
+// byte begins the next key. End is the end of the input; Failed a read
+// error, which errno tells.
 KeyRead ReadKey(int fd, Key& key);
 
 // The same, from the terminal only: a key pressed now, not one set aside.
 KeyRead ReadNewKey(int fd, Key& key);
 
-// True when more bytes arrive on `fd` right after a key: the key was part
-// of a paste, not a press of its own.
+// True when more bytes arrive on `fd` right after a key, or came with it:
+// the key was part of a paste, not a press of its own.
 bool MoreArriving(int fd);
 
-// Sets aside, after what is set aside already, the bytes of `key` and then
-// everything waiting on `fd` now: typed ahead or pasted, they belong to the
-// line reader. False when not all of it fit.
+// Sets aside, after what is set aside already, the bytes of `key`, a byte
+// that came with it, and then everything waiting on `fd` now: typed ahead or
+// pasted, they belong to the line reader. False when not all of it fit.
 bool SetAside(const Key& key, int fd);
 
 // Moves the oldest set-aside line (or what there is of it), at most `room`

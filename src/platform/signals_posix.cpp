@@ -36,13 +36,21 @@ void Catch(int sig, void (*handler)(int)) {
   sigaction(sig, &action, nullptr);
 }
 
-// The modes as found, a line end for the shell's prompt, then the signal's
-// own action: the program ends by it as it would have. Nothing here waits
-// for the terminal, not even when the user stopped its output (Ctrl-S).
+// The terminal is the program's to set while its process group is the
+// terminal's foreground group. From the background a change of modes (or a
+// write, under `stty tostop`) would stop the program instead.
+bool Foreground() { return tcgetpgrp(tty) == getpgrp(); }
+
+// The modes as found and a line end for the shell's prompt, in the
+// foreground, then the signal's own action: the program ends by it as it
+// would have, in the background too. Nothing here waits for the terminal,
+// not even when the user stopped its output (Ctrl-S).
 extern "C" void RestoreAndEnd(int sig) {
-  tcsetattr(tty, TCSANOW, &found);
-  const char line_end = '\n';
-  [[maybe_unused]] const ssize_t written = write(eol, &line_end, 1);
+  if (Foreground()) {
+    tcsetattr(tty, TCSANOW, &found);
+    const char line_end = '\n';
+    [[maybe_unused]] const ssize_t written = write(eol, &line_end, 1);
+  }
   std::signal(sig, SIG_DFL);
   std::raise(sig);
 }
@@ -50,7 +58,9 @@ extern "C" void RestoreAndEnd(int sig) {
 // The modes as found while the program is stopped.
 extern "C" void Stop(int /*sig*/) {
   const int saved_errno = errno;
-  tcsetattr(tty, TCSANOW, &found);
+  if (Foreground()) {
+    tcsetattr(tty, TCSANOW, &found);
+  }
   std::signal(SIGTSTP, SIG_DFL);
   sigset_t stop;
   sigemptyset(&stop);
@@ -62,11 +72,15 @@ extern "C" void Stop(int /*sig*/) {
   errno = saved_errno;
 }
 
-// The program's own modes again, and a note for the redraw.
+// The program's own modes again, and a note for the redraw, once it is
+// continued in the foreground (fg); continued in the background (bg), it
+// leaves the terminal to the shell.
 extern "C" void Continue(int /*sig*/) {
   const int saved_errno = errno;
-  tcsetattr(tty, TCSANOW, &own);
-  continued = 1;
+  if (Foreground()) {
+    tcsetattr(tty, TCSANOW, &own);
+    continued = 1;
+  }
   errno = saved_errno;
 }
 

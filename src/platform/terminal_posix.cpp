@@ -86,8 +86,10 @@ void UserLocale() {
 }  // namespace
 
 Terminal TerminalOpen(Input input) {
-  // A closed pipe shows as a write error, which ends the dialogue.
+  // A closed pipe shows as a write error, which ends the dialogue; so does
+  // a file grown to the size limit, and the history stays in memory.
   std::signal(SIGPIPE, SIG_IGN);
+  std::signal(SIGXFSZ, SIG_IGN);
   std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
   const bool interactive = input == Input::Dialogue &&
                            isatty(STDIN_FILENO) != 0 &&

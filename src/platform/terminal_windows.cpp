@@ -125,8 +125,7 @@ void Pause(const Terminal& t) {
   const auto rest = aside.begin() + before + 1;
   const auto end = aside.begin() + n;
   const auto press = [](const INPUT_RECORD& r) { return Typed(r, true); };
-  if (rest < end && Typed(*rest, false) &&
-      std::count_if(rest + 1, end, press) >= 2) {
+  if (rest < end && Typed(*rest, false) && std::any_of(rest + 1, end, press)) {
     aside[before] = *rest;
     aside[before].Event.KeyEvent.bKeyDown = TRUE;
   } else {

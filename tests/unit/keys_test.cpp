@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/keys_posix.h"
 
@@ -70,6 +71,38 @@ TEST(ReadKey, ReadsKeysOneAfterAnother) {
   }
   EXPECT_EQ(ReadKey(p[0], key), KeyRead::End);
   close(p[0]);
+}
+
+// Bytes that are no UTF-8 (another encoding's letters, pasted): a lead byte
+// without its continuation bytes is one key, and the bytes after it are read
+// anew, never taken into it.
+TEST(ReadKey, EndsABrokenCharacterAtTheByteThatDoesNotContinueIt) {
+  const struct {
+    std::string sent;
+    std::vector<std::string> keys;
+  } ROWS[] = {
+      {"\xf0uL", {"\xf0", "u", "L"}},
+      {"\xd0\n", {"\xd0", "\n"}},
+      {"\xe2\x82nC", {"\xe2\x82", "n", "C"}},
+      {"\xf0\xd1\x84", {"\xf0", "\xd1\x84"}},
+      {"\xf0\x1b[A", {"\xf0", "\x1b[A"}},
+      {"\x1b\xd1uL", {"\x1b\xd1", "u", "L"}},
+  };
+  for (const auto& row : ROWS) {
+    SCOPED_TRACE(row.sent);
+    int p[2];
+    ASSERT_EQ(pipe(p), 0);
+    ASSERT_EQ(write(p[1], row.sent.data(), row.sent.size()),
+              static_cast<ssize_t>(row.sent.size()));
+    close(p[1]);
+    std::vector<std::string> keys;
+    Key key{};
+    while (ReadKey(p[0], key) == KeyRead::Key) {
+      keys.emplace_back(reinterpret_cast<char*>(key.bytes), key.n);
+    }
+    close(p[0]);
+    EXPECT_EQ(keys, row.keys);
+  }
 }
 
 // A read that fails for any other reason than a signal is a failure, not a

@@ -21,6 +21,8 @@ struct Case {
 };
 
 const std::string D80(80, '7');
+// An argument of a million line ends, then an entry.
+const std::string LINE_ENDS = std::string(1000000, '\n') + "1uL1nC";
 
 const Case CASES[] = {
     {"4,5ul\n", {{0, "4.5uL"}, {101, ""}}},
@@ -50,6 +52,7 @@ const Case CASES[] = {
     // is an empty line.
     {"", {{0, "1L1C"}, {0, ""}, {0, "2C"}, {101, ""}}, {"1L\n1C\n", "", "2c"}},
     {"", {{0, ""}, {0, "3R"}, {101, ""}}, {"\n", "3r"}},
+    {"", {{0, "1uL1nC"}, {101, ""}}, {LINE_ENDS.c_str()}},
 };
 
 TEST(Vvod, ReadsNormalisesAndStops) {
