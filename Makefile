@@ -11,7 +11,7 @@ app:
 	cmake --preset release >/dev/null
 	cmake --build --preset release --target rezonans
 
-PRESETS = default asan release fuzz libcxx windows
+PRESETS = default asan release fuzz libcxx windows web
 
 check:
 	sh tools/deps.sh check

@@ -1,0 +1,43 @@
+#include <cstring>
+
+#include "terminal.h"
+#include "terminal_web.h"
+
+// In a page the session's standard input is what the page put in memory,
+// and its standard output goes through the page's own system interface back
+// to the page: no terminal, never a pause or a clearing.
+
+namespace {
+
+const char* input = nullptr;
+const char* input_end = nullptr;
+
+}  // namespace
+
+void WebInput(const char* begin, const char* end) {
+  input = begin;
+  input_end = end;
+}
+
+Terminal TerminalOpen(Input /*input*/) { return {stdout, false, false, 0, {}}; }
+
+void TerminalClose(const Terminal& t) { std::fflush(t.out); }
+
+bool TerminalRead(Terminal& t, const char** begin, const char** end) {
+  std::fflush(t.out);
+  if (input == input_end) {
+    return false;
+  }
+  *begin = input;
+  *end = input_end;
+  input = input_end;
+  return true;
+}
+
+bool ReaderGone() { return false; }
+
+const char* SystemReason(int error) { return std::strerror(error); }
+
+void Pause(const Terminal& /*t*/) {}
+
+void Clear(const Terminal& /*t*/) {}
