@@ -25,3 +25,6 @@ bench: app
 	@sh tools/deps.sh bench
 	sh bench/batch.sh build/release/rezonans
 	python3 bench/prompt.py build/release/rezonans
+	cmake --preset web >/dev/null
+	cmake --build --preset web
+	sh bench/page.sh build/release/rezonans build/web/rezonans.html

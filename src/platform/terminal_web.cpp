@@ -1,3 +1,4 @@
+#include <array>
 #include <cstring>
 
 #include "terminal.h"
@@ -11,6 +12,11 @@ namespace {
 
 const char* input = nullptr;
 const char* input_end = nullptr;
+
+// Each write of standard output is a call into the page: they come in large
+// pieces, from the first text the page asks for on.
+std::array<char, 65536> piece;
+const int buffered = std::setvbuf(stdout, piece.data(), _IOFBF, piece.size());
 
 }  // namespace
 

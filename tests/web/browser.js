@@ -1,70 +1,24 @@
 'use strict';
-// The page in a real browser: Chromium, headless, opens it from disk and is
-// driven through its DevTools protocol on a pipe (fds 3 and 4, one JSON
-// message per NUL). Every transcript that session() can give (its input a
-// text file, its arguments only options) must come out byte for byte; a
-// person types an entry and recalls it; no request leaves the page and no
-// script error or console error shows.
+// The page in a real browser: Chromium, headless, opens it from disk. Every
+// transcript that session() can give (its input a text file, its arguments
+// only options) must come out byte for byte; a person types an entry and
+// recalls it; no request leaves the page and no script error or console
+// error shows.
 // Usage: node browser.js CHROMIUM PAGE.html TRANSCRIPTS_DIR
-const { spawn } = require('child_process');
 const fs = require('fs');
-const os = require('os');
 const path = require('path');
+const { load } = require('./chromium');
 
 const [chromium, page, dir] = process.argv.slice(2);
-const url = 'file://' + path.resolve(page);
-const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'rezonans-web-'));
-const browser = spawn(chromium, ['--headless', '--no-sandbox', '--disable-gpu',
-  '--no-first-run', '--disable-background-networking', '--disable-component-update',
-  '--disable-sync', '--remote-debugging-pipe', `--user-data-dir=${profile}`],
-{ stdio: ['ignore', 'ignore', 'ignore', 'pipe', 'pipe'] });
-// The browser closes itself, and its profile with it, before the profile
-// goes; one that does not is ended.
-const finish = (status) => {
-  browser.once('exit', () => {
-    fs.rmSync(profile, { recursive: true, force: true, maxRetries: 10 });
-    process.exit(status);
-  });
-  browser.stdio[3].write(JSON.stringify({ id: 0, method: 'Browser.close' }) + '\0');
-  setTimeout(() => browser.kill(), 5000);
+let b;
+const finish = async (status) => {
+  await b?.close();
+  process.exit(status);
 };
 setTimeout(() => { console.log('timed out'); finish(1); }, 240000);
-
-// The protocol: commands with their answers, and events.
-let next = 1;
-let received = '';
-const waiting = new Map();
-const events = [];
-let sessionId;
-browser.stdio[4].on('data', (chunk) => {
-  received += chunk.toString();
-  let end;
-  while ((end = received.indexOf('\0')) >= 0) {
-    const message = JSON.parse(received.slice(0, end));
-    received = received.slice(end + 1);
-    if (waiting.has(message.id)) {
-      waiting.get(message.id)(message);
-      waiting.delete(message.id);
-    } else if (message.method) {
-      events.push(message);
-    }
-  }
-});
-const send = (method, params = {}) => new Promise((resolve, reject) => {
-  const id = next++;
-  waiting.set(id, (m) => (m.error ? reject(new Error(`${method}: ${m.error.message}`)) : resolve(m.result)));
-  browser.stdio[3].write(JSON.stringify({ id, method, params, sessionId }) + '\0');
-});
-const evaluate = async (expression) => {
-  const r = await send('Runtime.evaluate', { expression, awaitPromise: true, returnByValue: true });
-  if (r.exceptionDetails) {
-    throw new Error(`${expression.slice(0, 60)}: ${r.exceptionDetails.text}`);
-  }
-  return r.result.value;
-};
 const key = async (name, code, text) => {
-  await send('Input.dispatchKeyEvent', { type: text ? 'keyDown' : 'rawKeyDown', key: name, windowsVirtualKeyCode: code, text });
-  await send('Input.dispatchKeyEvent', { type: 'keyUp', key: name, windowsVirtualKeyCode: code });
+  await b.send('Input.dispatchKeyEvent', { type: text ? 'keyDown' : 'rawKeyDown', key: name, windowsVirtualKeyCode: code, text });
+  await b.send('Input.dispatchKeyEvent', { type: 'keyUp', key: name, windowsVirtualKeyCode: code });
 };
 
 // The options session() takes for a transcript's arguments: --NAME=VALUE or
@@ -94,18 +48,8 @@ const check = (name, ok, why) => {
 };
 
 (async () => {
-  sessionId = undefined;
-  const { targetId } = await send('Target.createTarget', { url: 'about:blank' });
-  ({ sessionId } = await send('Target.attachToTarget', { targetId, flatten: true }));
-  for (const domain of ['Network', 'Runtime', 'Log', 'Page']) {
-    await send(`${domain}.enable`);
-  }
-  await send('Page.navigate', { url });
-  await evaluate(`new Promise((loaded) => {
-    const ready = () => (window.rezonans ? loaded() : setTimeout(ready, 10));
-    ready();
-  })`);
-
+  b = await load(chromium, page, ['Network', 'Runtime', 'Log']);
+  const { evaluate, events, url } = b;
   const skipped = {};
   for (const file of fs.readdirSync(dir).filter((f) => f.endsWith('.in')).sort()) {
     const name = file.slice(0, -3);
