@@ -71,7 +71,7 @@ bool rezonans_nadpis(std::size_t i) {
     return false;
   }
   Napisat(NADPISI[i].mesto);
-  Napisat(std::string_view("", 1));
+  std::fputc('\0', stdout);
   Napisat(NADPISI[i].tekst);
   std::fflush(stdout);
   return true;
