@@ -29,6 +29,7 @@
       new Uint8Array(memory.buffer, stat, 24).fill(0);
       return 0;
     },
+    // ESPIPE: there is nothing to seek in.
     fd_seek: () => 70,
     fd_close: () => 0,
   };
@@ -47,8 +48,9 @@
     return decoder.decode(bytes);
   };
 
-  // Calls the core with the words (each closed by a NUL) and the input in its
-  // memory; `call` gets their length. What it returns, and what it wrote.
+  // Puts the words (each closed by a NUL) and the input in the core's memory
+  // and calls `fn` with their length: what it returns, and what the core
+  // wrote meanwhile.
   const call = (words, input, fn) => {
     const parts = [...words.map((w) => encoder.encode(w + '\0')), encoder.encode(input)];
     const n = parts.reduce((sum, p) => sum + p.length, 0);
@@ -93,14 +95,15 @@
   const answers = $('answers');
   const series = $('series');
 
+  // The page's own words and the menu's explanation, as the core has them.
   for (let i = 0; ; i++) {
     const r = call([], '', () => core.rezonans_nadpis(i));
     if (!r.result) {
       break;
     }
-    const [where, words] = r.out.split('\0');
+    const [where, said] = r.out.split('\0');
     for (const e of document.querySelectorAll(`[data-nadpis="${where}"]`)) {
-      e.textContent = words;
+      e.textContent = said;
     }
   }
   $('menu').textContent = call([], '', () => core.rezonans_poyasnenie()).out;
