@@ -11,7 +11,7 @@ app:
 	cmake --preset release >/dev/null
 	cmake --build --preset release --target rezonans
 
-PRESETS = default asan release fuzz libcxx windows
+PRESETS = default asan release fuzz libcxx windows web
 
 check:
 	sh tools/deps.sh check
@@ -25,3 +25,6 @@ bench: app
 	@sh tools/deps.sh bench
 	sh bench/batch.sh build/release/rezonans
 	python3 bench/prompt.py build/release/rezonans
+	cmake --preset web >/dev/null
+	cmake --build --preset web
+	sh bench/page.sh build/release/rezonans build/web/rezonans.html

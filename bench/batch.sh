@@ -9,11 +9,7 @@ entries=${ENTRIES:-100000}
 dir=$(mktemp -d) || exit 1
 trap 'rm -rf "$dir"' EXIT
 cc -O2 -o "$dir/bare" "$(dirname "$0")/bare.c" -lm || exit 1
-# Every combination code, invalid lines, a clear-screen command, long digits.
-awk -v n="$entries" 'BEGIN {
-  split("4,5ul 10nc|2.2mL1uF|100KF 1nC|1uC1R|50r 10ul|1KF1R|0L1C|xyz|1L2L3C|5w|0.123456789012345L1nC|100mL 50Hz", e, "|")
-  for (i = 0; i < n; i++) print e[i % 12 + 1]
-}' >"$dir/input"
+sh "$(dirname "$0")/entries.sh" "$entries" >"$dir/input"
 "$program" <"$dir/input" >"$dir/program.out" 2>/dev/null
 "$dir/bare" <"$dir/input" >"$dir/bare.out"
 cmp "$dir/program.out" "$dir/bare.out" || { echo "the two programs differ"; exit 1; }

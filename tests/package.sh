@@ -13,7 +13,7 @@ deb=$(ls -t "$build"/rezonans_*.deb | head -1)
 # The second packing comes a second later, from files dated as a new build
 # dates them, into another folder: the same bytes.
 sleep 1
-touch "$build/rezonans" "$build"/doc/*
+touch "$build/rezonans" "$build"/doc/* "$build/web/rezonans.html"
 cpack -G DEB -B "$again" >"$root/cpack.log" 2>&1 || { cat "$root/cpack.log"; exit 1; }
 cmp "$deb" "$again/$(basename "$deb")" || { echo "packed twice, two different .debs"; exit 1; }
 dpkg-deb --info "$deb" | grep -E 'Package|Version|Depends|Recommends' || exit 1
@@ -28,9 +28,9 @@ dpkg --root="$root" --force-depends --force-script-chrootless -i "$deb" \
   >"$root/dpkg.log" 2>&1 || { cat "$root/dpkg.log"; exit 1; }
 installed=$(dpkg --root="$root" -L rezonans | grep -x -e /usr/bin/rezonans \
   -e /usr/share/man/man1/rezonans.1.gz -e '/usr/share/doc/rezonans/c.*' \
-  -e /usr/share/bash-completion/completions/rezonans)
+  -e /usr/share/bash-completion/completions/rezonans -e /usr/share/rezonans/rezonans.html)
 echo "$installed"
-[ "$(echo "$installed" | wc -l)" = 5 ] || exit 1
+[ "$(echo "$installed" | wc -l)" = 6 ] || exit 1
 strings -a "$root/usr/bin/rezonans" | grep -F -e "$source" -e "$build" &&
   { echo "the program holds a path of its build"; exit 1; }
 zcat "$root/usr/share/man/man1/rezonans.1.gz" | groff -k -t -man -Tutf8 -ww -z || exit 1

@@ -20,7 +20,7 @@ cmp "$zip" "$dir/again.zip" || { echo "packed twice, two different zips"; exit 1
 unzip -q "$zip" -d "$dir" || exit 1
 top=$dir/$(basename "$zip" .zip)
 ls "$top"
-[ "$(ls "$top" | tr '\n' ' ')" = "LICENSE README.txt rezonans.exe rezonans.txt " ] || exit 1
+[ "$(ls "$top" | tr '\n' ' ')" = "LICENSE README.txt rezonans.exe rezonans.html rezonans.txt " ] || exit 1
 strings -a "$top/rezonans.exe" | grep -F -e "$source" -e "$build" &&
   { echo "the program holds a path of its build"; exit 1; }
 cd "$top" || exit 1

@@ -34,6 +34,19 @@ if [ "$mode" = check ]; then
   [ -f /usr/share/i18n/locales/ru_RU ] || missing="$missing locales"
   [ -f /usr/share/locale/ru/LC_MESSAGES/libc.mo ] || missing="$missing libc-l10n"
 fi
+# The page: the core compiled to WebAssembly with clang 14's WASI libraries,
+# and a browser (with node to drive it) for its test and its benchmark.
+if [ "$mode" != build ]; then
+  for pair in clang++-14:clang-14 wasm-ld-14:lld-14 chromium:chromium node:nodejs \
+    /usr/lib/wasm32-wasi/libc.a:wasi-libc \
+    /usr/lib/wasm32-wasi/libc++.a:libc++-14-dev-wasm32 \
+    /usr/lib/wasm32-wasi/libc++abi.a:libc++abi-14-dev-wasm32; do
+    command -v "${pair%%:*}" >/dev/null 2>&1 || [ -f "${pair%%:*}" ] ||
+      missing="$missing ${pair#*:}"
+  done
+  ls /usr/lib/llvm-14/lib/clang/*/lib/wasi/libclang_rt.builtins-wasm32.a >/dev/null 2>&1 ||
+    missing="$missing libclang-rt-14-dev-wasm32"
+fi
 [ -z "$missing" ] && exit 0
 echo "installing:$missing"
 sudo=

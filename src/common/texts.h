@@ -225,3 +225,22 @@ constexpr bool LabelsAligned() {
   return true;
 }
 static_assert(LabelsAligned(), "each label is exactly 12 characters wide");
+
+// The page in a browser: its own words, each by the place it stands in (the
+// page's elements that carry that data-nadpis).
+struct Nadpis {
+  std::string_view mesto;
+  std::string_view tekst;
+};
+constexpr std::array<Nadpis, 8> NADPISI{{
+    {"title", "Резонанс LC-контура"},
+    {"entry", "Данные"},
+    {"keys",
+     "Enter - ответ; стрелки вверх и вниз - прежние данные; w - очистка"},
+    {"series", "Стандартные номиналы"},
+    {"none", "нет"},
+    {"clear", "Очистить"},
+    {"save", "Сохранить CSV"},
+    {"answers", "Ответы"},
+}};
+static_assert(NADPISI.back().mesto == "answers", "a place is missing");

@@ -1,0 +1,2 @@
+# WebAssembly with the WASI system interface: a program is a .wasm module.
+set(CMAKE_EXECUTABLE_SUFFIX .wasm)

@@ -1,0 +1,52 @@
+#include <array>
+#include <cstring>
+
+#include "terminal.h"
+#include "terminal_web.h"
+
+// In a page the session's standard input is what the page put in memory,
+// and its standard output goes through the page's own system interface back
+// to the page: no terminal, never a pause or a clearing.
+
+namespace {
+
+const char* input = nullptr;
+const char* input_end = nullptr;
+
+// Each write of standard output is a call into the page: they come in large
+// pieces, from the first text the page asks for on.
+std::array<char, 65536> piece;
+const int buffered = std::setvbuf(stdout, piece.data(), _IOFBF, piece.size());
+
+}  // namespace
+
+void WebInput(const char* begin, const char* end) {
+  input = begin;
+  input_end = end;
+}
+
+Terminal TerminalOpen(Input /*input*/) { return {stdout, false, false, 0, {}}; }
+
+void TerminalClose(const Terminal& t) { std::fflush(t.out); }
+
+bool TerminalRead(Terminal& t, const char** begin, const char** end) {
+  std::fflush(t.out);
+  if (input == input_end) {
+    return false;
+  }
+  *begin = input;
+  *end = input_end;
+  input = input_end;
+  return true;
+}
+
+bool ReaderGone() { return false; }
+
+// The page reads the texts as UTF-8.
+std::size_t Znak(std::string_view utf8, char* out) { return utf8.copy(out, 4); }
+
+const char* SystemReason(int error) { return std::strerror(error); }
+
+void Pause(const Terminal& /*t*/) {}
+
+void Clear(const Terminal& /*t*/) {}

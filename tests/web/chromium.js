@@ -1,0 +1,80 @@
+'use strict';
+// Debian's Chromium, headless, driven through its DevTools protocol on a
+// pipe (fds 3 and 4, one JSON message per NUL), with a fresh profile and a
+// page of its own. No package beyond node's own is needed.
+const { spawn } = require('child_process');
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+
+// Starts the browser and opens a page; resolves to the page's commands, its
+// events so far, and close(), which ends the browser and its profile.
+const open = async (chromium) => {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'rezonans-web-'));
+  const browser = spawn(chromium, ['--headless', '--no-sandbox', '--disable-gpu',
+    '--no-first-run', '--disable-background-networking', '--disable-component-update',
+    '--disable-sync', '--remote-debugging-pipe', `--user-data-dir=${profile}`],
+  { stdio: ['ignore', 'ignore', 'ignore', 'pipe', 'pipe'] });
+  let next = 1;
+  let received = '';
+  const waiting = new Map();
+  const events = [];
+  browser.stdio[4].on('data', (chunk) => {
+    received += chunk.toString();
+    let end;
+    while ((end = received.indexOf('\0')) >= 0) {
+      const message = JSON.parse(received.slice(0, end));
+      received = received.slice(end + 1);
+      if (waiting.has(message.id)) {
+        waiting.get(message.id)(message);
+        waiting.delete(message.id);
+      } else if (message.method) {
+        events.push(message);
+      }
+    }
+  });
+  const post = (message) => browser.stdio[3].write(JSON.stringify(message) + '\0');
+  const command = (sessionId) => (method, params = {}) => new Promise((resolve, reject) => {
+    const id = next++;
+    waiting.set(id, (m) => (m.error ? reject(new Error(`${method}: ${m.error.message}`)) : resolve(m.result)));
+    post({ id, method, params, sessionId });
+  });
+  const { targetId } = await command()('Target.createTarget', { url: 'about:blank' });
+  const { sessionId } = await command()('Target.attachToTarget', { targetId, flatten: true });
+  const send = command(sessionId);
+  const evaluate = async (expression) => {
+    const r = await send('Runtime.evaluate', { expression, awaitPromise: true, returnByValue: true });
+    if (r.exceptionDetails) {
+      throw new Error(`${expression.slice(0, 60)}: ${r.exceptionDetails.exception?.description ?? r.exceptionDetails.text}`);
+    }
+    return r.result.value;
+  };
+  // The browser closes itself, and its profile with it, before the profile
+  // goes; one that does not is ended.
+  const close = () => new Promise((done) => {
+    browser.once('exit', () => {
+      fs.rmSync(profile, { recursive: true, force: true, maxRetries: 10 });
+      done();
+    });
+    post({ id: 0, method: 'Browser.close' });
+    setTimeout(() => browser.kill(), 5000);
+  });
+  return { send, evaluate, events, close };
+};
+
+// Opens the page file and waits for its core: window.rezonans.
+const load = async (chromium, page, domains = []) => {
+  const b = await open(chromium);
+  for (const domain of ['Page', ...domains]) {
+    await b.send(`${domain}.enable`);
+  }
+  b.url = 'file://' + path.resolve(page);
+  await b.send('Page.navigate', { url: b.url });
+  await b.evaluate(`new Promise((loaded) => {
+    const ready = () => (window.rezonans ? loaded() : setTimeout(ready, 10));
+    ready();
+  })`);
+  return b;
+};
+
+module.exports = { load };
