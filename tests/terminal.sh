@@ -378,6 +378,11 @@ tm send-keys -t t '1uC1R' Enter
 poll paused_after 1uC1R || fail "no answer at an unknown terminal"
 lacks 'terminal' || fail "a message about an unknown terminal"
 
+# The dialogue at a terminal shows the echo, and warns of nothing.
+start "$home"
+tm send-keys -t t '5e-6L1C' Enter
+poll paused_after 56L1C && lacks 'rezonans:' || fail "a warning in the dialogue at a terminal"
+
 # A resize at the prompt draws the line anew: the screen shows the entry.
 start "$home"
 tm send-keys -t t '4.5uL10nC'
