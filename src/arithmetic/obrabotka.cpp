@@ -87,11 +87,14 @@ int Kombinaciya(const std::array<int, 4>& counts) {
 }  // namespace
 
 const char* Hvost(const char* str) {
-  const char* after = str + std::strlen(str);
-  for (const char* p = str; *p != '\0'; ++p) {
-    after = MARKERS.find(*p) != std::string_view::npos ? p + 1 : after;
+  const char* end = str + std::strlen(str);
+  // From the end back: a line nearly always ends in its last marker.
+  for (const char* p = end; p != str; --p) {
+    if (MARKERS.find(p[-1]) != std::string_view::npos) {
+      return p;
+    }
   }
-  return after;
+  return end;
 }
 
 int Metok(const char* str) {

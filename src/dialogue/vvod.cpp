@@ -79,7 +79,10 @@ int Vvod(Vhod& in, char (&str)[LLL]) {
   if (in.konec) {
     return 101;
   }
-  in.zametki = Zametki{};
+  // The bytes noted are those before n: nothing else needs clearing.
+  in.zametki.n = 0;
+  in.zametki.bolshe = false;
+  in.zametki.prervano = false;
   in.zametki.stroka = in.stroki + 1;
   int j = 0;
   bool typed = false;
