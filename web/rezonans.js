@@ -125,7 +125,7 @@
   let draft = '';
   const remember = (line) => {
     history = stored();
-    if (line !== '' && history[history.length - 1] !== line) {
+    if (/[^ \t]/.test(line) && history[history.length - 1] !== line) {
       history = [...history, line].slice(-KEEP);
       try {
         localStorage.setItem(KEY, JSON.stringify(history));
@@ -150,25 +150,32 @@
     answers.replaceChildren();
     answered = [];
   };
+  const show = (said, kind) => {
+    const shown = document.createElement('pre');
+    shown.textContent = said;
+    shown.className = kind;
+    answers.prepend(shown);
+  };
   // A line is answered as the program answers it given as an argument: the
-  // echo and the report, as the console shows them.
+  // echo and the report, as the console shows them. A line that is no entry
+  // gets what the program warns of it instead: a w among other characters
+  // (a word of a pasted note) clears nothing, only a w of its own does. A
+  // page is left by closing it: a q takes the line and does nothing more.
   const answer = (line) => {
     const what = call([], line + '\n', (n) => core.rezonans_vvod(n)).result;
+    const r = run([...words(chosen()), '--', line], '');
     entry.value = '';
-    if (what === 100) {
+    place = history.length;
+    if (what === 0) {
+      remember(line);
+      show(r.out, 'answer');
+      answered.push(line);
+    } else if (r.err !== '') {
+      remember(line);
+      show(r.err, 'warning');
+    } else if (what === 100) {
       clear();
     }
-    // Neither command is an entry. A page is left by closing it: the quit
-    // command takes the line and does nothing more.
-    if (what !== 0) {
-      place = history.length;
-      return;
-    }
-    remember(line);
-    const shown = document.createElement('pre');
-    shown.textContent = run([...words(chosen()), '--', line], '').out;
-    answers.prepend(shown);
-    answered.push(line);
   };
 
   entry.addEventListener('keydown', (e) => {

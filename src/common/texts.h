@@ -186,7 +186,7 @@ constexpr std::array<std::string_view, 6> OSHIBKI{
     "rezonans: неизвестный формат «",
     "rezonans: неизвестный ряд «",
     "rezonans: нет значения у параметра «",
-    "rezonans: неверный допуск «",
+    "rezonans: допуск - процент больше 0 и меньше 100, а не «",
     "rezonans: допуск без ряда (--series) «",
 };
 constexpr std::string_view SEE_HELP = "»; справка: rezonans --help\n";

@@ -95,6 +95,17 @@ const check = (name, ok, why) => {
   await key('ArrowUp', 38);
   const recalled = await evaluate("document.getElementById('entry').value");
   check('person.recall', recalled === '4,5ul 10nc', `Up gave ${JSON.stringify(recalled)}`);
+  // A w in a word of a note clears nothing and the page says why; a w of its
+  // own clears the answers.
+  const enter = async (line) => {
+    await evaluate(`document.getElementById('entry').value = ${JSON.stringify(line)}`);
+    await key('Enter', 13, '\r');
+    return evaluate("document.getElementById('answers').textContent");
+  };
+  const kept = await enter('10uL100pC wire');
+  check('person.w-among', kept.includes('F=0,750264') && kept.includes('команда очистки экрана'),
+    'a w in a word cleared the answers, or nothing said why');
+  check('person.w', (await enter('w')) === '', 'w did not clear the answers');
 
   // Nothing but the page itself was asked for; no error of a script or on
   // the console.
