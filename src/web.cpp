@@ -39,11 +39,7 @@ int rezonans_zapusk(int argc, std::size_t n) {
   const auto words = static_cast<int>(argv.size());
   argv.push_back(nullptr);
   WebInput(pos, mesto + n);
-  const Parametry p = Razbor(words, argv.data());
-  Terminal t = TerminalOpen(Istochnik(p));
-  const int status = Zapusk(t, p);
-  TerminalClose(t);
-  return status;
+  return Programma(words, argv.data());
 }
 
 // What the reader makes of the line typed, `n` bytes with its line end: 0

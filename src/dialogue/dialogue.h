@@ -120,6 +120,10 @@ struct Podbor {
   Sosed vyshe;
 };
 
+// Whether the part is a standard value: its one neighbour stands both below
+// and above it.
+bool VRyadu(const Podbor& p);
+
 // An answer, computed once; each format writes it its own way.
 struct Otvet {
   // The entry as the reader kept it.
@@ -194,10 +198,8 @@ int Cikl(const Terminal& t, Vhod& in, const Parametry& p);
 // status: 0 for a reader that went away (a broken pipe), else 1.
 int WriteFailed();
 
-// What the session reads of standard input for the command line `p`.
-Input Istochnik(const Parametry& p);
-
-// Does what the command line asks: the answers, the usage text or the
-// version, or the message for an unknown option or value. Returns the exit
-// status: 2 for an unknown option or value.
-int Zapusk(Terminal& t, const Parametry& p);
+// The program, started with the command line `argv`: does what it asks (the
+// answers, the usage text or the version, or the message for an unknown
+// option or value) in a session of the platform's. Returns the exit status:
+// 2 for an unknown option or value.
+int Programma(int argc, char** argv);

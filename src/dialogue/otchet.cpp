@@ -73,7 +73,7 @@ void Detal(Tekst& t, std::string_view line, const Sosed& s,
 // The neighbours of one computed part that exist; a standard value once.
 void Sosedstvo(Tekst& t, std::string_view line, const Podbor& p,
                const Otvet& o) {
-  if (p.nizhe.est && p.vyshe.est && p.nizhe.chast == p.vyshe.chast) {
+  if (VRyadu(p)) {
     Detal(t, line, p.nizhe, IN_SERIES, o);
     return;
   }

@@ -36,10 +36,11 @@ Podbor Podobrat(float chast, float drugaya, const Ryad& ryad, double dopusk) {
 // how many.
 std::size_t Znacheniya(const Podbor& p, std::array<float, 2>& v) {
   std::size_t n = 0;
-  for (const Sosed* s : {&p.nizhe, &p.vyshe}) {
-    if (s->est && (n == 0 || s->chast != v[0])) {
-      v[n++] = s->chast;
-    }
+  if (p.nizhe.est) {
+    v[n++] = p.nizhe.chast;
+  }
+  if (p.vyshe.est && !VRyadu(p)) {
+    v[n++] = p.vyshe.chast;
   }
   return n;
 }
@@ -57,6 +58,10 @@ void Sobrat(Otvet& o) {
 }
 
 }  // namespace
+
+bool VRyadu(const Podbor& p) {
+  return p.nizhe.est && p.vyshe.est && p.nizhe.chast == p.vyshe.chast;
+}
 
 Otvet Reshit(const char* str, const Ryad* ryad, double dopusk) {
   Otvet o;

@@ -85,13 +85,13 @@ const Znachimyi* NaitiZnachimyi(std::string_view arg) {
   return nullptr;
 }
 
-// Sets what a value option asks for; false when the value is unknown.
-bool Vybrat(Parametry& p, std::string_view arg, const char* value) {
-  if (Est(arg, "--series")) {
+// Sets what the value option `o` asks for; false when the value is unknown.
+bool Vybrat(Parametry& p, const Znachimyi& o, const char* value) {
+  if (o.oshibka == Oshibka::Ryad) {
     p.ryad = NaitiRyad(value);
     return p.ryad != nullptr;
   }
-  if (Est(arg, "--tolerance")) {
+  if (o.oshibka == Oshibka::Dopusk) {
     p.dopusk = Procent(value);
     return p.dopusk > 0;
   }
@@ -136,7 +136,7 @@ Parametry Razbor(int argc, char** argv) {
       if (value == nullptr) {
         return Oshibochno(Oshibka::Znachenie, argv[i]);
       }
-      if (!Vybrat(p, o->imya, value)) {
+      if (!Vybrat(p, *o, value)) {
         return Oshibochno(o->oshibka, value);
       }
       dopusk = o->oshibka == Oshibka::Dopusk ? argv[i] : dopusk;

@@ -100,12 +100,12 @@ void Preduprezhdat(const Terminal& t, const Vhod& in, int tip, const char* str,
   }
   // The answers so far go out first.
   std::fflush(t.out);
-  Tekst otbros;
-  Pokazat(otbros, {z.otbros.data(), z.n}, z.bolshe);
-  const std::string_view shown(otbros.bytes.data(), otbros.n);
   Tekst tx;
   if (dropped) {
-    Pechat(tx, tip == 100 ? W_AMONG : DROPPED, {gde, z.stroka, shown});
+    Tekst otbros;
+    Pokazat(otbros, {z.otbros.data(), z.n}, z.bolshe);
+    Pechat(tx, tip == 100 ? W_AMONG : DROPPED,
+           {gde, z.stroka, std::string_view(otbros.bytes.data(), otbros.n)});
   }
   if (!hvost.empty()) {
     Pechat(tx, TAIL, {gde, z.stroka, hvost});

@@ -18,8 +18,7 @@ int Otkazat(const Parametry& p) {
   return 2;
 }
 
-}  // namespace
-
+// What the session reads of standard input for the command line `p`.
 Input Istochnik(const Parametry& p) {
   if (p.deistvie != Deistvie::Otvety || p.zapisi != nullptr) {
     return Input::None;
@@ -27,6 +26,7 @@ Input Istochnik(const Parametry& p) {
   return Dialogovyi(p) ? Input::Dialogue : Input::Lines;
 }
 
+// Does what the command line asks in the session `t`.
 int Zapusk(Terminal& t, const Parametry& p) {
   switch (p.deistvie) {
     case Deistvie::Spravka:
@@ -45,4 +45,14 @@ int Zapusk(Terminal& t, const Parametry& p) {
     in.terminal = &t;
   }
   return Cikl(t, in, p);
+}
+
+}  // namespace
+
+int Programma(int argc, char** argv) {
+  const Parametry p = Razbor(argc, argv);
+  Terminal t = TerminalOpen(Istochnik(p));
+  const int status = Zapusk(t, p);
+  TerminalClose(t);
+  return status;
 }
