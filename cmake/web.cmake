@@ -13,10 +13,14 @@ target_link_options(rezonans_web PRIVATE -mexec-model=reactor -Wl,--strip-all
 target_compile_definitions(rezonans_core PUBLIC REZONANS_MANUAL="${REZONANS_MANUAL}")
 
 set(PAGE ${PROJECT_BINARY_DIR}/rezonans.html)
-set(PAGE_SOURCES web/rezonans.html web/rezonans.css web/rezonans.js)
+# The page's scripts, one job each, in the order the page runs them: the
+# bridge to the core, the views, then the start that joins them.
+set(PAGE_SCRIPTS yadro.js konsol.js stranica.js)
+list(TRANSFORM PAGE_SCRIPTS PREPEND web/ OUTPUT_VARIABLE PAGE_SOURCES)
+list(APPEND PAGE_SOURCES web/rezonans.html web/rezonans.css)
 add_custom_command(OUTPUT ${PAGE}
   COMMAND ${CMAKE_COMMAND} -DWASM=$<TARGET_FILE:rezonans_web> -DPAGE=${PAGE}
-    -P ${PROJECT_SOURCE_DIR}/web/inline.cmake
+    "-DSCRIPTS=${PAGE_SCRIPTS}" -P ${PROJECT_SOURCE_DIR}/web/inline.cmake
   DEPENDS rezonans_web ${PAGE_SOURCES} web/inline.cmake
   WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}/web VERBATIM)
 add_custom_target(page ALL DEPENDS ${PAGE})

@@ -1,15 +1,20 @@
-# Writes the page: the HTML template with the style, the script and the
-# WebAssembly module (in base64) put in its place, so that the page is one
-# file that asks for nothing. Nothing of the time or the build's folders goes
-# in, so one commit gives the same bytes.
-# Usage: cmake -DWASM=core.wasm -DPAGE=out.html -P inline.cmake (in web/)
+# Writes the page: the HTML template with the style, the scripts (joined in
+# the order given) and the WebAssembly module (in base64) put in its place, so
+# that the page is one file that asks for nothing. Nothing of the time or the
+# build's folders goes in, so one commit gives the same bytes.
+# Usage: cmake -DWASM=core.wasm -DPAGE=out.html "-DSCRIPTS=a.js;b.js"
+#   -P inline.cmake (in web/)
 # The placeholders are no variable references: the policies of today.
 cmake_minimum_required(VERSION 3.25)
 # A page for slow connections and small phones.
 set(LIMIT 409600)
 file(READ rezonans.html page)
 file(READ rezonans.css style)
-file(READ rezonans.js script)
+set(script "")
+foreach(file ${SCRIPTS})
+  file(READ ${file} part)
+  string(APPEND script "${part}")
+endforeach()
 execute_process(COMMAND base64 -w 0 ${WASM} OUTPUT_VARIABLE wasm
   COMMAND_ERROR_IS_FATAL ANY)
 string(REPLACE "/*@STYLE@*/" "${style}" page "${page}")
