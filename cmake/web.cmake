@@ -8,14 +8,18 @@ target_link_libraries(rezonans_web PRIVATE rezonans_core)
 target_link_options(rezonans_web PRIVATE -mexec-model=reactor -Wl,--strip-all
   -Wl,-z,stack-size=262144
   -Wl,--export=rezonans_mesto,--export=rezonans_zapusk,--export=rezonans_vvod
-  -Wl,--export=rezonans_poyasnenie,--export=rezonans_nadpis)
+  -Wl,--export=rezonans_poyasnenie,--export=rezonans_nadpis
+  -Wl,--export=rezonans_pokaz,--export=rezonans_spravochnik)
 # --help names the manual as Linux reads it.
 target_compile_definitions(rezonans_core PUBLIC REZONANS_MANUAL="${REZONANS_MANUAL}")
 
 set(PAGE ${PROJECT_BINARY_DIR}/rezonans.html)
 # The page's scripts, one job each, in the order the page runs them: the
-# bridge to the core, the views, then the start that joins them.
-set(PAGE_SCRIPTS yadro.js konsol.js stranica.js)
+# bridge to the core, the console view, the calculator view and what it
+# shows with (units, the clipboard, the link, the parts, the picture), the
+# tabs, then the start that joins them.
+set(PAGE_SCRIPTS yadro.js konsol.js edinicy.js bufer.js ssylka.js detali.js
+  grafik.js kalkulyator.js vkladki.js stranica.js)
 list(TRANSFORM PAGE_SCRIPTS PREPEND web/ OUTPUT_VARIABLE PAGE_SOURCES)
 list(APPEND PAGE_SOURCES web/rezonans.html web/rezonans.css)
 add_custom_command(OUTPUT ${PAGE}

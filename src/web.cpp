@@ -15,6 +15,23 @@ char* mesto = nullptr;
 
 void Napisat(std::string_view s) { std::fwrite(s.data(), 1, s.size(), stdout); }
 
+// The `argc` words of a command line in `mesto`, after the program's name
+// and closed by a null pointer; returns where the input after them starts.
+const char* Slova(int argc, std::vector<char*>& argv) {
+  argv = {const_cast<char*>("rezonans")};
+  char* pos = mesto;
+  for (int i = 0; i < argc; ++i) {
+    argv.push_back(pos);
+    pos += std::strlen(pos) + 1;
+  }
+  argv.push_back(nullptr);
+  return pos;
+}
+
+int Chislo(const std::vector<char*>& argv) {
+  return static_cast<int>(argv.size()) - 1;
+}
+
 }  // namespace
 
 extern "C" {
@@ -30,16 +47,45 @@ char* rezonans_mesto(std::size_t n) {
 // its name and the standard input after them, `n` bytes in all: what the
 // program does when it is started so. Returns its exit status.
 int rezonans_zapusk(int argc, std::size_t n) {
-  std::vector<char*> argv{const_cast<char*>("rezonans")};
-  char* pos = mesto;
-  for (int i = 0; i < argc; ++i) {
-    argv.push_back(pos);
-    pos += std::strlen(pos) + 1;
-  }
-  const auto words = static_cast<int>(argv.size());
-  argv.push_back(nullptr);
+  std::vector<char*> argv;
+  const char* pos = Slova(argc, argv);
   WebInput(pos, mesto + n);
-  return Programma(words, argv.data());
+  return Programma(Chislo(argv), argv.data());
+}
+
+// The calculator's answer to the entry in the input, `n` bytes in all with
+// the `argc` words of a command line before it (the series and the
+// tolerance), as the page shows it (ZapisatPokaz). Returns 0 once it is
+// written; 1 when the reader keeps less than the whole entry (it is longer
+// than a line), with nothing written; 2 for words the program refuses, with
+// its message on standard error.
+int rezonans_pokaz(int argc, std::size_t n) {
+  std::vector<char*> argv;
+  const char* pos = Slova(argc, argv);
+  // The command line as it came, for the program's message should it be
+  // refused: the options' reader moves the words about.
+  std::vector<char*> kak_bylo = argv;
+  const Parametry p = Razbor(Chislo(argv), argv.data());
+  if (p.deistvie == Deistvie::Oshibka) {
+    WebInput(pos, pos);
+    return Programma(Chislo(kak_bylo), kak_bylo.data());
+  }
+  Vhod in{pos, mesto + n};
+  char str[LLL];
+  if (Vvod(in, str) != 0 || in.zametki.n > 0 || in.zametki.bolshe) {
+    return 1;
+  }
+  ZapisatPokaz(Reshit(str, p.ryad, p.dopusk), stdout);
+  std::fflush(stdout);
+  return 0;
+}
+
+// What the page's lists offer (ZapisatSpravochnik).
+void rezonans_spravochnik() {
+  Tekst t;
+  ZapisatSpravochnik(t);
+  Napisat({t.bytes.data(), t.n});
+  std::fflush(stdout);
 }
 
 // What the reader makes of the line typed, `n` bytes with its line end: 0

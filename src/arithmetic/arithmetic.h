@@ -3,6 +3,7 @@
 // in the order L, C, F, R.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -94,3 +95,32 @@ constexpr std::size_t PAR = 4;
 // their R lies from `r`. Returns how many were written to `pary`.
 std::size_t Pary(std::span<const float> l, std::span<const float> c, float f,
                  float r, std::span<Kontur, PAR> pary);
+
+// The series in the order of their size, E3 first.
+std::span<const Ryad> Ryady();
+
+// The picture of an answer: the reactance of its inductor and of its
+// capacitor against frequency, on logarithmic axes of whole decades.
+constexpr int DEKAD = 3;
+struct Grafik {
+  // The frequency axis runs from 10^f0 to 10^(f0 + DEKAD), the answer's F in
+  // its middle decade; the reactance axis from 10^r0 to 10^r1.
+  int f0 = 0;
+  int r0 = 0;
+  int r1 = 0;
+  // At each decade of the frequency axis and at the answer's F, rising: the
+  // frequency, the inductor's reactance there (what an entry of that F with
+  // the answer's L computes as R) and the capacitor's (F with its C).
+  static constexpr std::size_t TOCHEK = DEKAD + 2;
+  std::array<float, TOCHEK> f{};
+  std::array<float, TOCHEK> xl{};
+  std::array<float, TOCHEK> xc{};
+};
+
+// Ten to the power `k`, as a float: a decade of an axis.
+float StepenDesyati(int k);
+
+// Draws up the picture of the complete set L, C, F; false, with nothing
+// written, when some quantity or reactance on the axes is not a positive
+// normal float: there is no such picture.
+bool Postroit(float l, float c, float f, Grafik& g);

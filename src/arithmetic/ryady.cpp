@@ -137,3 +137,5 @@ bool Sosedi(float chast, const Ryad& ryad, float* nizhe, float* vyshe) {
   *vyshe = static_cast<float>(above);
   return true;
 }
+
+std::span<const Ryad> Ryady() { return RYADY; }

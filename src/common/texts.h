@@ -232,7 +232,7 @@ struct Nadpis {
   std::string_view mesto;
   std::string_view tekst;
 };
-constexpr std::array<Nadpis, 8> NADPISI{{
+constexpr std::array<Nadpis, 55> NADPISI{{
     {"title", "Резонанс LC-контура"},
     {"entry", "Данные"},
     {"keys",
@@ -242,5 +242,104 @@ constexpr std::array<Nadpis, 8> NADPISI{{
     {"clear", "Очистить"},
     {"save", "Сохранить CSV"},
     {"answers", "Ответы"},
+    // The calculator: its tab and the console's, the four fields, each with
+    // its unit, and what a field may say.
+    {"calculator", "Калькулятор"},
+    {"console", "Консоль"},
+    {"intro", "Заполните две любые величины - две другие вычисляются сразу."},
+    {"L", "Индуктивность L"},
+    {"C", "Ёмкость C"},
+    {"F", "Частота F"},
+    {"R", "Реактивное сопротивление R"},
+    {"L-unit", "Гн"},
+    {"C-unit", "Ф"},
+    {"F-unit", "Гц"},
+    {"R-unit", "Ом"},
+    {"unit", "единица"},
+    {"computed", "вычислено"},
+    {"copy", "Копировать"},
+    {"copied", "Скопировано"},
+    {"bad-char", "только цифры и одна запятая или точка"},
+    {"two-points", "запятая или точка - только одна"},
+    {"no-digits", "нет цифр"},
+    {"too-long", "слишком длинное число: программа читает строку до 80 знаков"},
+    {"bad-prefix", "этой приставки программа не читает: выберите от Г до п"},
+    {"zero", "ноль: данные дают ноль или число меньше наименьшего у программы"},
+    {"inf",
+     "бесконечность: деление на ноль или число больше наибольшего у "
+     "программы"},
+    {"nan", "не число: ноль встретился с бесконечностью"},
+    // What the calculator has computed, said politely.
+    {"enter-two", "Заполните две любые величины."},
+    {"enter-one", "Заполните ещё одну величину."},
+    {"fix", "Ничего не вычислено: исправьте отмеченное поле."},
+    {"result", "Вычислено:"},
+    // The standard parts, their pairs, and the link to the answer.
+    {"tolerance", "Допуск, %"},
+    {"bad-tolerance", "процент больше 0 и меньше 100"},
+    {"link", "Копировать ссылку"},
+    {"link-copied", "Ссылка скопирована"},
+    {"parts", "Стандартные детали"},
+    {"pairs", "Пары стандартных деталей"},
+    {"number", "№"},
+    {"part", "Деталь"},
+    {"value", "Номинал"},
+    {"deviation", "откл."},
+    {"band", "Полоса в допуске"},
+    {"pair-band", "Первая пара, обе детали в допуске"},
+    {"both-given", "L и C заданы: номиналы подбираются для вычисленных."},
+    // The picture.
+    {"chart",
+     "Реактивное сопротивление катушки X_L и конденсатора X_C в зависимости "
+     "от частоты, оси логарифмические"},
+    {"chart-cross", "линии пересекаются при"},
+    {"chart-bands", "полосы частот в допуске"},
+    {"chart-none", "Графика нет:"},
+    {"chart-range", "значения за пределами чисел программы"},
+    {"xl", "X_L катушки"},
+    {"xc", "X_C конденсатора"},
 }};
-static_assert(NADPISI.back().mesto == "answers", "a place is missing");
+static_assert(NADPISI.back().mesto == "xc", "a place is missing");
+
+// The prefixes of the page's lists, from the largest down: the letter the
+// reader takes for it (past giga and pico, where it takes none, that of the
+// international system, for showing only), its short name, and the index of
+// its label in the report.
+struct Pristavka {
+  std::string_view bukva;
+  std::string_view imya;
+  int raz;
+  bool chitaetsya;
+};
+constexpr std::array<Pristavka, 16> PRISTAVKI{{
+    {"Z", "З", 15, false},
+    {"E", "Э", 14, false},
+    {"P", "П", 13, false},
+    {"T", "Т", 12, false},
+    {"G", "Г", 0, true},
+    {"M", "М", 1, true},
+    {"K", "к", 2, true},
+    {"", "", 3, true},
+    {"m", "м", 4, true},
+    {"u", "мк", 5, true},
+    {"n", "н", 6, true},
+    {"p", "п", 7, true},
+    {"f", "ф", 8, false},
+    {"a", "а", 9, false},
+    {"z", "з", 10, false},
+    {"y", "и", 11, false},
+}};
+// Every label the display scaling returns has its prefix, once.
+constexpr bool KazhdayaPristavka() {
+  for (int raz = 0; raz < static_cast<int>(PRISTAVKI.size()); ++raz) {
+    int n = 0;
+    for (const Pristavka& p : PRISTAVKI) {
+      n += p.raz == raz ? 1 : 0;
+    }
+    if (n != 1) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(KazhdayaPristavka());

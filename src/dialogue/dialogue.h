@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdio>
 #include <initializer_list>
 #include <string_view>
 
@@ -178,6 +179,21 @@ void ZagolovokCsv(Tekst& t, bool ryad);
 
 // The answer as one JSON object on a line of its own.
 void ZapisatJson(Tekst& t, const Otvet& o);
+
+// The answer as the page's calculator shows it, one JSON object: the entry
+// and its code; each quantity, given or computed, with its value, the text
+// of it scaled as the report scales it and that prefix's letter, and what
+// it is when it is no positive number (zero, inf, nan); with a series, the
+// tolerance, the neighbours of the computed parts and the pairs of them,
+// each with its band; and the picture of the reactances against frequency:
+// its axes' decades and the points of its two lines, computed by the
+// calculator.
+void ZapisatPokaz(const Otvet& o, std::FILE* out);
+
+// What the page's lists offer, one JSON object: the prefixes, from the
+// largest down, each with its letter, its short name and whether the reader
+// takes it; the series with the tolerance each is graded for.
+void ZapisatSpravochnik(Tekst& t);
 
 // Where nobody reads the echo: says on standard error what the reader
 // dropped of the line it read last (`tip` its result, `str` what it kept)

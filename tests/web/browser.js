@@ -1,9 +1,10 @@
 'use strict';
 // The page in a real browser: Chromium, headless, opens it from disk. Every
 // transcript that session() can give (its input a text file, its arguments
-// only options) must come out byte for byte; a person types an entry and
-// recalls it; no request leaves the page and no script error or console
-// error shows.
+// only options) must come out byte for byte; a person fills the
+// calculator's fields, follows its link and reads it on a narrow screen,
+// then types an entry in the console and recalls it; no request leaves the
+// page and no script error or console error shows.
 // Usage: node browser.js CHROMIUM PAGE.html TRANSCRIPTS_DIR
 const fs = require('fs');
 const path = require('path');
@@ -35,6 +36,52 @@ const options = (args) => {
   return o;
 };
 const optional = (file, otherwise) => (fs.existsSync(file) ? fs.readFileSync(file) : otherwise);
+
+// The calculator as a person uses it: each case opens the page afresh
+// (with `null`, goes on from the case before), then in turn picks from a
+// list or empties a field and types into it key by key, and compares what
+// the page shows: each field as [value, prefix, state], the first row of
+// the pairs, the pairs' band, and the picture's lines by their points.
+const CALCULATOR = [
+  ['lc', '', [['L-prefix', 'u'], ['L', '4,5'], ['C-prefix', 'n'], ['C', '10']],
+    { L: ['4,5', 'u', 'given'], C: ['10', 'n', 'given'], F: ['0,750264', 'M', 'computed'],
+      R: ['21,2132', '', 'computed'], lines: [5, 5] }],
+  ['retyped', null, [['F', '1']],
+    { L: ['2,53303', 'u', 'computed'], C: ['10', 'n', 'given'], F: ['1', 'M', 'given'],
+      R: ['15,9155', '', 'computed'] }],
+  ['pairs', '', [['F-prefix', 'M'], ['F', '7,1'], ['R-prefix', ''], ['R', '50'],
+    ['calculator-series', 'E12']],
+  { pair: ['1', '1 мкГн', '470 пФ', '7,34127 МГц', '+3,40 %', '46,1266 Ом', '-7,75 %'],
+    band: 'Первая пара, обе детали в допуске ±10 %: 6,67388 – 8,15697 МГц' }],
+  ['tolerance', null, [['tolerance', '5']],
+    { band: 'Первая пара, обе детали в допуске ±5 %: 6,99169 – 7,72765 МГц' }],
+  ['strict', '', [['L-prefix', 'u'], ['L', '4.5k'], ['C-prefix', 'n'], ['C', '10']],
+    { L: ['4.5k', 'u', 'invalid'], F: ['', 'K', 'empty'], R: ['', '', 'empty'], lines: [] }],
+  ['infinite', '', [['L', '0'], ['C', '1']],
+    { F: ['inf', 'Z', 'computed, why'], R: ['-nan', 'a', 'computed, why'], lines: [] }],
+  ['past-giga', '', [['L-prefix', 'p'], ['L', '1'], ['C-prefix', 'p'], ['C', '0,1']],
+    { F: ['0,503292', 'T', 'computed'] }],
+  ['past-giga-given', null, [['F', '2']],
+    { F: ['2', 'T', 'invalid'], L: ['', 'p', 'empty'] }],
+];
+// What the calculator shows, as the cases above name it.
+const SHOWN = `(() => {
+  const $ = (s) => document.querySelector(s);
+  const state = (e, why) => (e.getAttribute('aria-invalid') === 'true' ? (why ? 'invalid' : 'invalid, no word')
+    : e.classList.contains('computed') ? (why ? 'computed, why' : 'computed') : e.value ? 'given' : 'empty');
+  const v = {};
+  for (const q of 'LCFR') {
+    v[q] = [$('#' + q).value, $('#' + q + '-prefix').value, state($('#' + q), $('#' + q + '-note').textContent)];
+  }
+  v.pair = [...($('#pairs tbody tr')?.cells ?? [])].map((c) => c.textContent);
+  v.band = $('#pair-band').textContent;
+  v.lines = [...document.querySelectorAll('#chart polyline')].map((l) => l.points.length);
+  return v;
+})()`;
+// The four fields, the series and the tolerance, for a page opened by the
+// link.
+const FIELDS = `['L', 'L-prefix', 'C', 'C-prefix', 'F', 'F-prefix', 'R', 'R-prefix',
+  'calculator-series', 'tolerance'].map((id) => document.getElementById(id).value)`;
 
 let passed = 0;
 let failed = 0;
@@ -84,7 +131,68 @@ const check = (name, ok, why) => {
     }
   }
 
-  // A person: types an entry, presses Enter, reads the answer, recalls it.
+  const opened = async (hash) => {
+    await b.send('Page.navigate', { url: 'about:blank' });
+    await b.send('Page.navigate', { url: url + hash });
+    await evaluate(`new Promise((loaded) => {
+      const ready = () => (window.rezonans ? loaded() : setTimeout(ready, 10));
+      ready();
+    })`);
+  };
+  for (const [name, hash, steps, expected] of CALCULATOR) {
+    if (hash !== null) {
+      await opened(hash);
+    }
+    for (const [id, value] of steps) {
+      if (id.endsWith('-prefix') || id.endsWith('-series')) {
+        await evaluate(`(() => {
+          const list = document.getElementById('${id}');
+          list.value = '${value}';
+          list.dispatchEvent(new Event('change'));
+        })()`);
+        continue;
+      }
+      await evaluate(`(() => { const e = document.getElementById('${id}'); e.focus(); e.select(); })()`);
+      await key('Backspace', 8);
+      for (const ch of value) {
+        await key(ch, 0, ch);
+      }
+    }
+    const shown = await evaluate(SHOWN);
+    for (const [what, want] of Object.entries(expected)) {
+      check(`calculator.${name}.${what}`, JSON.stringify(shown[what]) === JSON.stringify(want),
+        `expected ${JSON.stringify(want)}, the page shows ${JSON.stringify(shown[what])}`);
+    }
+  }
+  // The link after an answer, opened in a new page, gives the same fields;
+  // a 320-pixel-wide screen needs no sideways scrolling.
+  await opened('');
+  for (const [id, value] of [['F', '7,1'], ['R', '50']]) {
+    await evaluate(`(() => { const e = document.getElementById('${id}'); e.focus(); e.select(); })()`);
+    for (const ch of value) {
+      await key(ch, 0, ch);
+    }
+  }
+  await evaluate(`(() => {
+    const list = document.getElementById('calculator-series');
+    list.value = 'E24';
+    list.dispatchEvent(new Event('change'));
+  })()`);
+  const here = await evaluate(FIELDS);
+  const link = await evaluate('location.href');
+  const other = await load(chromium, link.replace('file://', ''));
+  const there = await other.evaluate(FIELDS);
+  await other.close();
+  check('calculator.link', link.includes('#') && JSON.stringify(there) === JSON.stringify(here),
+    `${link} opened gives ${JSON.stringify(there)}, not ${JSON.stringify(here)}`);
+  await b.send('Emulation.setDeviceMetricsOverride', { width: 320, height: 640, deviceScaleFactor: 1, mobile: true });
+  const wide = await evaluate('document.documentElement.scrollWidth');
+  check('calculator.320px', wide <= 320, `the page is ${wide} pixels wide`);
+  await b.send('Emulation.clearDeviceMetricsOverride');
+
+  // A person in the console: types an entry, presses Enter, reads the
+  // answer, recalls it.
+  await evaluate("document.getElementById('console-tab').click()");
   await evaluate("document.getElementById('entry').focus()");
   for (const ch of '4,5ul 10nc') {
     await key(ch, 0, ch);

@@ -1,0 +1,24 @@
+// The page's views as tabs, one shown at a time: a click or Enter opens
+// one, the arrow keys move between them.
+const Vkladki = () => {
+  const tabs = [...document.querySelectorAll('[role="tab"]')];
+  const open = (tab) => {
+    for (const t of tabs) {
+      const on = t === tab;
+      t.setAttribute('aria-selected', String(on));
+      t.tabIndex = on ? 0 : -1;
+      document.getElementById(t.getAttribute('aria-controls')).hidden = !on;
+    }
+  };
+  for (const t of tabs) {
+    t.addEventListener('click', () => open(t));
+    t.addEventListener('keydown', (e) => {
+      const step = { ArrowRight: 1, ArrowLeft: -1 }[e.key];
+      if (step) {
+        const next = tabs[(tabs.indexOf(t) + step + tabs.length) % tabs.length];
+        open(next);
+        next.focus();
+      }
+    });
+  }
+};
