@@ -28,3 +28,4 @@ bench: app
 	cmake --preset web >/dev/null
 	cmake --build --preset web
 	sh bench/page.sh build/release/rezonans build/web/rezonans.html
+	node bench/keys.js "$$(command -v chromium)" build/web/rezonans.html

@@ -115,21 +115,26 @@ const Kalkulyator = (yadro, slova) => {
       : polnye().length === 1 ? 'enter-one' : 'enter-two');
     const notes = VELICHINY.map((q) => otvet?.[q].note).filter(Boolean);
     grafik(otvet, detali(otvet), net || slova.get(notes[0] ?? 'chart-range'));
-    Ssylka.zapisat({
-      dany: polnye().map((q) => ({ q, value: pole[q].input.value, prefix: pole[q].prefix.value })),
-      series: series.value,
-      tolerance: tolerance.value,
-    });
     return otvet ? `${slova.get('result')} ${VELICHINY.filter((q) => !otvet[q].given)
       .map((q) => `${q} = ${edinicy.tekst(otvet[q], q)}`).join(', ')}` : net;
   };
 
-  // What was computed is said politely, once the user pauses.
+  // The address keeps the given fields, the series and the tolerance.
+  const zapomnit = () => Ssylka.zapisat({
+    dany: polnye().map((q) => ({ q, value: pole[q].input.value, prefix: pole[q].prefix.value })),
+    series: series.value,
+    tolerance: tolerance.value,
+  });
+  // Once the user pauses, what was computed is said politely and the
+  // address changes: the browser allows it only so often.
   let pause;
   const otvetit = () => {
     const said = obnovit();
     clearTimeout(pause);
-    pause = setTimeout(() => { result.textContent = said; }, 400);
+    pause = setTimeout(() => {
+      result.textContent = said;
+      zapomnit();
+    }, 400);
   };
 
   // A field the user edits becomes given, and an empty given field, else
@@ -170,6 +175,7 @@ const Kalkulyator = (yadro, slova) => {
   });
   tolerance.addEventListener('input', otvetit);
   $('link').addEventListener('click', async () => {
+    zapomnit();
     await kopirovat(location.href);
     $('copied').textContent = slova.get('link-copied');
   });

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "arithmetic/arithmetic.h"
+#include "common/texts.h"
 
 namespace {
 
@@ -67,6 +68,21 @@ TEST(Obrabotka, ParsesQuantitiesAndCombination) {
     EXPECT_EQ(C, c.C);
     EXPECT_EQ(F, c.F);
     EXPECT_EQ(R, c.R);
+  }
+}
+
+// The page builds its entries with the prefixes of its lists: each it takes
+// as read is the letter of the report's label it shows; the others, shown
+// only, are no prefix the parser reads.
+TEST(Obrabotka, ReadsThePagesPrefixesAsTheReportLabelsThem) {
+  for (const Pristavka& p : PRISTAVKI) {
+    const std::string line = "1" + std::string(p.bukva) + "L";
+    SCOPED_TRACE("line: " + line);
+    float L = 0, C = 0, F = 0, R = 0;
+    Obrabotka(line.c_str(), &L, &C, &F, &R);
+    const int raz = Preobr(&L);
+    EXPECT_EQ(raz, p.chitaetsya ? p.raz : 3);
+    EXPECT_FLOAT_EQ(L, 1);
   }
 }
 

@@ -178,6 +178,8 @@ const check = (name, ok, why) => {
     list.value = 'E24';
     list.dispatchEvent(new Event('change'));
   })()`);
+  // The address changes once the typing pauses.
+  await evaluate('new Promise((paused) => setTimeout(paused, 600))');
   const here = await evaluate(FIELDS);
   const link = await evaluate('location.href');
   const other = await load(chromium, link.replace('file://', ''));
