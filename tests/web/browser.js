@@ -40,8 +40,9 @@ const optional = (file, otherwise) => (fs.existsSync(file) ? fs.readFileSync(fil
 // The calculator as a person uses it: each case opens the page afresh
 // (with `null`, goes on from the case before), then in turn picks from a
 // list or empties a field and types into it key by key, and compares what
-// the page shows: each field as [value, prefix, state], the first row of
-// the pairs, the pairs' band, and the picture's lines by their points.
+// the page shows: each field as [value, prefix, state], the words beside
+// the fields, the first row of the pairs, the pairs' band, and the
+// picture's lines by their points.
 const CALCULATOR = [
   ['lc', '', [['L-prefix', 'u'], ['L', '4,5'], ['C-prefix', 'n'], ['C', '10']],
     { L: ['4,5', 'u', 'given'], C: ['10', 'n', 'given'], F: ['0,750264', 'M', 'computed'],
@@ -56,7 +57,8 @@ const CALCULATOR = [
   ['tolerance', null, [['tolerance', '5']],
     { band: 'Первая пара, обе детали в допуске ±5 %: 6,99169 – 7,72765 МГц' }],
   ['strict', '', [['L-prefix', 'u'], ['L', '4.5k'], ['C-prefix', 'n'], ['C', '10']],
-    { L: ['4.5k', 'u', 'invalid'], F: ['', 'K', 'empty'], R: ['', '', 'empty'], lines: [] }],
+    { L: ['4.5k', 'u', 'invalid'], F: ['', 'K', 'empty'], R: ['', '', 'empty'], lines: [],
+      words: ['«k»: только цифры и одна запятая или точка'] }],
   ['infinite', '', [['L', '0'], ['C', '1']],
     { F: ['inf', 'Z', 'computed, why'], R: ['-nan', 'a', 'computed, why'], lines: [] }],
   ['past-giga', '', [['L-prefix', 'p'], ['L', '1'], ['C-prefix', 'p'], ['C', '0,1']],
@@ -73,6 +75,7 @@ const SHOWN = `(() => {
   for (const q of 'LCFR') {
     v[q] = [$('#' + q).value, $('#' + q + '-prefix').value, state($('#' + q), $('#' + q + '-note').textContent)];
   }
+  v.words = [...'LCFR'].map((q) => $('#' + q + '-note').textContent).filter((w) => w !== '');
   v.pair = [...($('#pairs tbody tr')?.cells ?? [])].map((c) => c.textContent);
   v.band = $('#pair-band').textContent;
   v.lines = [...document.querySelectorAll('#chart polyline')].map((l) => l.points.length);
