@@ -5,23 +5,34 @@
 // the bands the picture shows: the pairs' or, without pairs, the parts'.
 const Detali = (edinicy, slova) => {
   const $ = (id) => document.getElementById(id);
-  const headings = (table) => [...table.tHead.rows[0].cells].map((th) => th.textContent);
-  // A row: its number, then each cell with its column's name for a narrow
-  // screen, where a row is shown as a list; numbers to the right.
-  const row = (table, i, cells) => {
-    const names = headings(table);
-    const tr = document.createElement('tr');
-    const th = document.createElement('th');
-    th.scope = 'row';
-    th.textContent = String(i + 1);
-    tr.append(th);
-    cells.forEach((text, k) => {
-      const td = document.createElement('td');
-      td.textContent = text;
-      td.dataset.label = names[k + 1];
-      tr.append(td);
+  // Puts the rows in a table, each with its number first, changing only
+  // the cells that differ: a keystroke changes a few figures, not the
+  // table. Each cell carries its column's name for a narrow screen, where a
+  // row is shown as a list.
+  const fill = (table, rows) => {
+    const body = table.tBodies[0];
+    const names = [...table.tHead.rows[0].cells].map((th) => th.textContent);
+    while (body.rows.length > rows.length) {
+      body.deleteRow(-1);
+    }
+    rows.forEach((cells, i) => {
+      let tr = body.rows[i];
+      if (!tr) {
+        tr = body.insertRow();
+        const th = document.createElement('th');
+        th.scope = 'row';
+        th.textContent = String(i + 1);
+        tr.append(th);
+        for (const name of names.slice(1)) {
+          tr.insertCell().dataset.label = name;
+        }
+      }
+      cells.forEach((text, k) => {
+        if (tr.cells[k + 1].textContent !== text) {
+          tr.cells[k + 1].textContent = text;
+        }
+      });
     });
-    return tr;
   };
   const percent = (d) => `${d} %`;
   const tolerance = (otvet) => `±${otvet.tolerance} %`;
@@ -36,14 +47,14 @@ const Detali = (edinicy, slova) => {
     if (otvet?.series) {
       $('parts-band').textContent = `${slova.get('band')} ${tolerance(otvet)}`;
     }
-    $('parts').tBodies[0].replaceChildren(...parts.map((p, i) => row($('parts'), i, [
+    fill($('parts'), parts.map((p) => [
       `${p.part} ${p.where}`, edinicy.tekst(p.v, p.part), edinicy.tekst(p.f, 'F'), percent(p.dF),
       edinicy.polosa(p.band, 'F'),
-    ])));
-    $('pairs').tBodies[0].replaceChildren(...pairs.map((p, i) => row($('pairs'), i, [
+    ]));
+    fill($('pairs'), pairs.map((p) => [
       edinicy.tekst(p.L, 'L'), edinicy.tekst(p.C, 'C'), edinicy.tekst(p.F, 'F'), percent(p.dF),
       edinicy.tekst(p.R, 'R'), percent(p.dR),
-    ])));
+    ]));
     $('pair-band').textContent = pairs.length === 0 ? ''
       : `${slova.get('pair-band')} ${tolerance(otvet)}: ${edinicy.polosa(otvet.pairBand, 'F')}`;
     return (pairs.length > 0 ? pairs : parts).map((p) => p.band);
