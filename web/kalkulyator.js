@@ -77,7 +77,9 @@ const Kalkulyator = (yadro, slova) => {
     if (!computed) {
       return;
     }
-    f.input.value = v?.t ?? '';
+    if (f.input.value !== (v?.t ?? '')) {
+      f.input.value = v?.t ?? '';
+    }
     skazat(q, '');
     if (v !== undefined) {
       pristavka(q, v.p);
@@ -130,6 +132,7 @@ const Kalkulyator = (yadro, slova) => {
   let pause;
   const otvetit = () => {
     const said = obnovit();
+    $('copied').textContent = '';
     clearTimeout(pause);
     pause = setTimeout(() => {
       result.textContent = said;
