@@ -146,6 +146,44 @@ const Scaling SCALINGS[] = {
     {-3, -3, 9},
 };
 
+// The picture of 4.5 uH with 10 nF: three decades of frequency around its
+// F, each line through the points the calculator gives, the reactance axis
+// the decades that hold them; and no picture of a circuit with a zero or
+// infinite part.
+struct Picture {
+  Set set;
+  bool est;
+  int f0, r0, r1;
+};
+const Picture PICTURES[] = {
+    {{4.5e-6F, 1e-8F, 750263.6F, 0}, true, 4, -1, 4},
+    {{1e-6F, 1e-6F, 159154.9F, 0}, true, 4, -2, 2},
+    {{0, 1e-8F, INF, 0}, false, 0, 0, 0},
+    {{4.5e-6F, INF, 0, 0}, false, 0, 0, 0},
+};
+
+TEST(Postroit, DrawsBothReactancesThroughTheAnswer) {
+  for (const Picture& c : PICTURES) {
+    SCOPED_TRACE(testing::Message() << "L=" << c.set.L << " C=" << c.set.C);
+    Grafik g;
+    ASSERT_EQ(Postroit(c.set.L, c.set.C, c.set.F, g), c.est);
+    if (!c.est) {
+      continue;
+    }
+    EXPECT_EQ(g.f0, c.f0);
+    EXPECT_EQ(g.r0, c.r0);
+    EXPECT_EQ(g.r1, c.r1);
+    for (std::size_t i = 0; i < Grafik::TOCHEK; ++i) {
+      // 2 pi f L and 1 / (2 pi f C), with the true pi.
+      const double w = 2 * 3.14159265358979 * g.f[i];
+      ExpectNear(g.xl[i], static_cast<float>(w * c.set.L));
+      ExpectNear(g.xc[i], static_cast<float>(1 / (w * c.set.C)));
+    }
+    EXPECT_EQ(g.f[0], StepenDesyati(c.f0));
+    EXPECT_EQ(g.f[2], c.set.F);
+  }
+}
+
 TEST(Preobr, PicksThePrefixAndRescales) {
   for (const Scaling& c : SCALINGS) {
     SCOPED_TRACE(testing::Message() << "value " << c.value);
