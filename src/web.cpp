@@ -57,18 +57,13 @@ int rezonans_zapusk(int argc, std::size_t n) {
 // the `argc` words of a command line before it (the series and the
 // tolerance), as the page shows it (ZapisatPokaz). Returns 0 once it is
 // written; 1 when the reader keeps less than the whole entry (it is longer
-// than a line), with nothing written; 2 for words the program refuses, with
-// its message on standard error.
+// than a line), 2 for words the program refuses, each with nothing written.
 int rezonans_pokaz(int argc, std::size_t n) {
   std::vector<char*> argv;
   const char* pos = Slova(argc, argv);
-  // The command line as it came, for the program's message should it be
-  // refused: the options' reader moves the words about.
-  std::vector<char*> kak_bylo = argv;
   const Parametry p = Razbor(Chislo(argv), argv.data());
   if (p.deistvie == Deistvie::Oshibka) {
-    WebInput(pos, pos);
-    return Programma(Chislo(kak_bylo), kak_bylo.data());
+    return 2;
   }
   Vhod in{pos, mesto + n};
   char str[LLL];

@@ -110,8 +110,8 @@ const Yadro = async () => {
 
   // The calculator's answer to an entry, with the words of a command line
   // before it (the series and the tolerance): the status (0; 1 for an entry
-  // longer than the reader's line; 2 for words the program refuses, with its
-  // message) and the answer as the page shows it, a JSON record.
+  // longer than the reader's line; 2 for words the program refuses) and the
+  // answer as the page shows it, a JSON record.
   const pokaz = (words, entry) =>
     call(words, entry + '\n', (n) => core.rezonans_pokaz(words.length, n));
   // What the page's lists offer: the prefixes and the series.
