@@ -23,13 +23,15 @@ const Detali = (edinicy, slova) => {
         th.scope = 'row';
         th.textContent = String(i + 1);
         tr.append(th);
-        for (const name of names.slice(1)) {
-          tr.insertCell().dataset.label = name;
-        }
+        cells.forEach(() => tr.insertCell());
       }
       cells.forEach((text, k) => {
-        if (tr.cells[k + 1].textContent !== text) {
-          tr.cells[k + 1].textContent = text;
+        const td = tr.cells[k + 1];
+        if (td.textContent !== text) {
+          td.textContent = text;
+        }
+        if (td.dataset.label !== names[k + 1]) {
+          td.dataset.label = names[k + 1];
         }
       });
     });
@@ -40,8 +42,10 @@ const Detali = (edinicy, slova) => {
   return (otvet) => {
     const parts = otvet?.series ? otvet.parts : [];
     const pairs = otvet?.series ? otvet.pairs : [];
-    $('parts-block').hidden = !otvet?.series;
-    $('parts-none').hidden = parts.length > 0;
+    // With L and C given there is nothing to fit, and the page says so.
+    const given = otvet?.series && otvet.code === 1;
+    $('parts-block').hidden = parts.length === 0 && !given;
+    $('parts-none').hidden = !given;
     $('parts').hidden = parts.length === 0;
     $('pairs-block').hidden = pairs.length === 0;
     if (otvet?.series) {

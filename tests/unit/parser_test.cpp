@@ -76,7 +76,8 @@ TEST(Obrabotka, ParsesQuantitiesAndCombination) {
 // only, are no prefix the parser reads.
 TEST(Obrabotka, ReadsThePagesPrefixesAsTheReportLabelsThem) {
   for (const Pristavka& p : PRISTAVKI) {
-    const std::string line = "1" + std::string(p.bukva) + "L";
+    std::string line = "1";
+    line.append(p.bukva).append("L");
     SCOPED_TRACE("line: " + line);
     float L = 0, C = 0, F = 0, R = 0;
     Obrabotka(line.c_str(), &L, &C, &F, &R);
