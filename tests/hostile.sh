@@ -90,6 +90,20 @@ warnings-in-order) # A warning goes out between the answers it stands between.
     'rezonans: строка 2: отброшено «e-»' '56L1C,1,56,1,0.021267975,7.483315' \
     '1uC1R,4,1.0000001e-06,1e-06,159154.94,1' >want
   same want both ;;
+bom-split) # A byte-order mark at the start is passed over silently, even
+  # when the first read gives only part of it.
+  { printf '\357'; sleep 0.3; printf '\273\2771L1C\n'; } | run --format=csv >split 2>err
+  printf '1L1C\n' | run --format=csv >want
+  same want split; same /dev/null err ;;
+unshowable) # A dropped character of four bytes as itself; on Windows, whose
+  # code page lacks it, by its code point.
+  printf '1L1C\360\237\230\200\n' | run --format=csv 2>&1 >/dev/null | grep -a '^rezonans' >err
+  shown=😀
+  if [ "$mode" = wine ]; then
+    shown='\U0001F600'; tr -d '\r' <err | iconv -f CP1251 -t UTF-8 >err.utf8 && mv err.utf8 err
+  fi
+  echo "rezonans: строка 1: отброшено «$shown»" >want
+  same want err ;;
 allocations) # No allocation per cycle: as many for 1000 entries as for one.
   heap() {
     for _ in $(seq "$1"); do echo 4,5ul 10nc; done |

@@ -27,5 +27,9 @@ void ZapisatCsv(Tekst& t, const Otvet& o) {
       Tochno(t, v[i].x, Format::Csv);
     }
   }
+  if (o.ryad != nullptr) {
+    Dobavit(t, ",");
+    Tochno(t, o.dopusk, Format::Csv);
+  }
   Dobavit(t, "\n");
 }

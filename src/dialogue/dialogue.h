@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <string_view>
 
@@ -16,13 +17,23 @@
 // What the reader noticed of the line it read last, for the warnings of a
 // session in which nobody reads the echo.
 struct Zametki {
+  // Noted of a character past the 80th in place of what was kept before it.
+  static constexpr std::uint8_t SVERH = 0xFF;
+  static_assert(LLL - 1 < SVERH);
   // The line it began on, counted from 1: of the input, or the argument.
   int stroka = 0;
   // What it dropped of the line, as it came, but spaces, tabs and line
-  // ends; the first bytes of it when there is more than fits.
+  // ends; the first bytes of it when there is more than fits. For each byte,
+  // how many characters the line had kept before it, or SVERH: so a warning
+  // can put them back among the kept ones, and the kept characters cost
+  // nothing until one is written.
   std::array<char, 48> otbros{};
+  std::array<std::uint8_t, 48> pered{};
   std::size_t n = 0;
+  // More was dropped than noted: of the characters it does not keep, of
+  // those past the 80th.
   bool bolshe = false;
+  bool bolshe_sverh = false;
   // A q among other characters ended the input, and more of it was at hand.
   bool prervano = false;
 };
@@ -44,6 +55,8 @@ struct Vhod {
   // The line ends read so far, and what the reader noticed of the last line.
   int stroki = 0;
   Zametki zametki{};
+  // Nothing has been read yet: a byte-order mark may come.
+  bool nachalo = true;
 };
 
 // Takes in more characters; false at the end of the input.
@@ -63,8 +76,10 @@ Ostatok Ostalos(const Vhod& in);
 // zero-terminated result in `str`. Returns 0 for a line, 100 for the
 // clear-screen command w, 101 for the quit command q and at the end of the
 // input. A last line without a line end is still returned as a line first.
+// A byte-order mark at the very start of standard input is passed over.
 // Notes in `in.zametki` what it dropped: the characters it does not keep,
-// those past the 80th, and of a w line every character but the w.
+// those past the 80th, and the character a w takes with it; of a w line,
+// `str` holds what was kept before the w, as typed.
 int Vvod(Vhod& in, char (&str)[LLL]);
 
 // An answer is put together here and written with one call of the output.
@@ -91,15 +106,17 @@ struct Arg {
   int whole = 0;
 };
 
-// Writes a report format (%-Ng, %+.Nf, %s, %d and %%) with its arguments:
-// every number as printf writes it in the "C" locale, with the decimal comma,
-// and infinite and undefined values in the program's own words.
+// Writes a report format (%-Ng, %+.Nf, %s, %d and %%, and %v: the shortest
+// text that reads back as the same double) with its arguments: every number
+// as printf writes it in the "C" locale, with the decimal comma, and infinite
+// and undefined values in the program's own words.
 void Pechat(Tekst& t, std::string_view fmt, std::initializer_list<Arg> args);
 
 // A number for programs: the shortest text that reads back as exactly this
-// float, with a decimal point; an infinite or undefined value as the format
-// has it (CSV: inf, -inf, nan; JSON: null).
+// float (or double), with a decimal point; an infinite or undefined value as
+// the format has it (CSV: inf, -inf, nan; JSON: null).
 void Tochno(Tekst& t, float x, Format format);
+void Tochno(Tekst& t, double x, Format format);
 
 // A standard part next to a computed L or C, and the frequency the circuit
 // has with it in place of the computed one.
@@ -168,8 +185,9 @@ struct Velichina {
 
 // The quantities of the record in the order of the fields after the entry
 // and the code: L, C, F, R and, with a series, the eight of the standard
-// parts and the four of the closest circuit of them. Returns how many there
-// are.
+// parts, the four of the closest circuit of them and the ten ends of their
+// bands; all but the tolerance, which the writers take from the answer.
+// Returns how many there are.
 std::size_t Velichiny(const Otvet& o, std::array<Velichina, POLYA.size()>& v);
 
 // The answer as one CSV record, and the header line that comes first.

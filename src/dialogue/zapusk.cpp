@@ -9,11 +9,18 @@ int Pokazat(const Terminal& t, std::string_view text) {
   return std::fflush(t.out) == 0 ? 0 : WriteFailed();
 }
 
+static_assert(OSHIBKI.size() == static_cast<std::size_t>(Oshibka::BezRyada) + 1,
+              "a message for each kind of error");
+
 // What was wrong with the command line, on standard error; status 2.
 int Otkazat(const Parametry& p) {
   const std::string_view what = OSHIBKI[static_cast<std::size_t>(p.oshibka)];
   std::fwrite(what.data(), 1, what.size(), stderr);
   std::fputs(p.slovo, stderr);
+  if (p.znachenie != nullptr) {
+    std::fputc(' ', stderr);
+    std::fputs(p.znachenie, stderr);
+  }
   std::fwrite(SEE_HELP.data(), 1, SEE_HELP.size(), stderr);
   return 2;
 }
