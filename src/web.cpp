@@ -1,7 +1,9 @@
 // The page's entry: what the page in a browser asks of the core. Everything
 // comes back as a session's standard output and standard error do.
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "dialogue/dialogue.h"
@@ -9,11 +11,31 @@
 
 namespace {
 
-// What the page wrote for the next call: the words of a command line, each
-// closed by a NUL, then the standard input.
+// What the page wrote for the next call: the length of each word of a
+// command line (four bytes, in WebAssembly's order), the words, then the
+// standard input.
 char* mesto = nullptr;
+constexpr std::size_t DLINA = sizeof(std::uint32_t);
 
 void Napisat(std::string_view s) { std::fwrite(s.data(), 1, s.size(), stdout); }
+
+// The `i`-th word's length.
+std::size_t Dlina(int i) {
+  std::uint32_t n = 0;
+  std::memcpy(&n, mesto + i * DLINA, DLINA);
+  return n;
+}
+
+// A word of the command line as the program is given it. A command line
+// cannot hold a NUL, and the page's may: it is written as a terminal shows
+// it, so that the word is no option, value or entry it would be without it.
+std::string Slovo(std::string_view w) {
+  std::string s;
+  for (const char ch : w) {
+    s += ch == '\0' ? NUL_ZNAK : std::string_view(&ch, 1);
+  }
+  return s;
+}
 
 }  // namespace
 
@@ -27,14 +49,19 @@ char* rezonans_mesto(std::size_t n) {
 }
 
 // A session of the program with the `argc` words of the command line after
-// its name and the standard input after them, `n` bytes in all: what the
-// program does when it is started so. Returns its exit status.
+// its name and the standard input after them, `n` bytes in all with the
+// words' lengths: what the program does when it is started so. Returns its
+// exit status.
 int rezonans_zapusk(int argc, std::size_t n) {
-  std::vector<char*> argv{const_cast<char*>("rezonans")};
-  char* pos = mesto;
+  std::vector<std::string> slova;
+  const char* pos = mesto + argc * DLINA;
   for (int i = 0; i < argc; ++i) {
-    argv.push_back(pos);
-    pos += std::strlen(pos) + 1;
+    slova.push_back(Slovo({pos, Dlina(i)}));
+    pos += Dlina(i);
+  }
+  std::vector<char*> argv{const_cast<char*>("rezonans")};
+  for (std::string& s : slova) {
+    argv.push_back(s.data());
   }
   const auto words = static_cast<int>(argv.size());
   argv.push_back(nullptr);

@@ -198,6 +198,9 @@ constexpr std::array<std::string_view, 7> OSHIBKI{
     "rezonans: допуск без ряда (--series) «",
 };
 constexpr std::string_view SEE_HELP = "»; справка: rezonans --help\n";
+// A NUL in a word the page gives, as a terminal shows it: a command line
+// holds none.
+constexpr std::string_view NUL_ZNAK = "^@";
 
 // The fields of a record for programs, after `entry` and `code`: the
 // quantities in henry, farad, hertz and ohm, then, with a series, the
