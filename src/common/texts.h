@@ -274,7 +274,7 @@ struct Nadpis {
   std::string_view mesto;
   std::string_view tekst;
 };
-constexpr std::array<Nadpis, 8> NADPISI{{
+constexpr std::array<Nadpis, 9> NADPISI{{
     {"title", "Резонанс LC-контура"},
     {"entry", "Данные"},
     {"keys",
@@ -283,6 +283,9 @@ constexpr std::array<Nadpis, 8> NADPISI{{
     {"none", "нет"},
     {"clear", "Очистить"},
     {"save", "Сохранить CSV"},
+    {"mixed",
+     "Ответы даны с разными рядами: в CSV номиналы каждой строки - из ряда, "
+     "с которым она была дана; у строк без ряда эти поля пусты"},
     {"answers", "Ответы"},
 }};
 static_assert(NADPISI.back().mesto == "answers", "a place is missing");
