@@ -49,14 +49,16 @@ struct Vhod {
 // Takes in more characters; false at the end of the input.
 bool Dalshe(Vhod& in);
 
-// What is at hand after the characters read, without waiting for more:
+// What follows the characters read, as far as it is at hand without waiting:
 // whether the rest of the line holds more than spaces and tabs, and whether
-// anything after them does.
+// anything after them does. Where what is in hand holds nothing else, it
+// reads on, so that the answer is the same wherever a read of the input
+// ended.
 struct Ostatok {
   bool v_stroke = false;
   bool dalshe = false;
 };
-Ostatok Ostalos(const Vhod& in);
+Ostatok Ostalos(Vhod& in);
 
 // Reads one line, keeps the accepted characters (at most 80, the rest of a
 // longer line is dropped), folds l c f r and the comma, and stores the

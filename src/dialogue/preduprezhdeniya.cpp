@@ -83,8 +83,6 @@ void Pokazat(Tekst& t, std::string_view s, bool bolshe) {
   }
 }
 
-void Skazat(const Tekst& t) { std::fwrite(t.bytes.data(), 1, t.n, stderr); }
-
 }  // namespace
 
 void Preduprezhdat(const Terminal& t, const Vhod& in, int tip, const char* str,
@@ -98,8 +96,6 @@ void Preduprezhdat(const Terminal& t, const Vhod& in, int tip, const char* str,
   if (!dropped && hvost.empty() && !z.prervano && !odna) {
     return;
   }
-  // The answers so far go out first.
-  std::fflush(t.out);
   Tekst tx;
   if (dropped) {
     Tekst otbros;
@@ -117,5 +113,5 @@ void Preduprezhdat(const Terminal& t, const Vhod& in, int tip, const char* str,
     Dobavit(tx, ONE_ARGUMENT);
     podskazat = false;
   }
-  Skazat(tx);
+  Warn(t, {tx.bytes.data(), tx.n});
 }

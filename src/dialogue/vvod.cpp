@@ -60,7 +60,7 @@ void Otbrosit(Vhod& in, int ch) {
 
 // A q ended the input: whether it stood among other characters of its line
 // and more input was at hand after it.
-bool Prervano(const Vhod& in, bool drugie) {
+bool Prervano(Vhod& in, bool drugie) {
   const Ostatok o = Ostalos(in);
   return (drugie || o.v_stroke) && o.dalshe;
 }
