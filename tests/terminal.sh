@@ -133,6 +133,13 @@ if [ "${2:-}" = wine ]; then
   poll paused_after 5 || fail "a paste of two characters into the pause lost one"
   tm send-keys -t t x
   prompt
+  # A key that ends the pause, then a person's next keys 50 ms later: they
+  # begin the entry, and the key that ended the pause is no part of it.
+  tm send-keys -t t '1KF1R' Enter
+  poll paused_after 1KF1R && tm send-keys -t t 7 && sleep 0.05 && tm send-keys -t t '1uC1R' Enter
+  poll paused_after 1uC1R || fail "the key that ended the pause went into the next entry"
+  tm send-keys -t t x
+  prompt
   tm send-keys -t t q Enter
   wait_for '^EXIT=0$'
   finish
