@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <string_view>
 
@@ -11,9 +12,17 @@ namespace {
 constexpr std::string_view sim = "qw0123456789.,GMKmunpLCFRrlcf";
 static_assert(sim.size() == 29);
 
-bool Prinyat(int ch) {
-  return sim.find(static_cast<char>(ch)) != std::string_view::npos;
-}
+// The same by byte value: each character of the input costs one look.
+constexpr std::array<bool, 256> PRINYAT = [] {
+  std::array<bool, 256> t{};
+  for (char ch : sim) {
+    t[static_cast<unsigned char>(ch)] = true;
+  }
+  return t;
+}();
+static_assert(std::count(PRINYAT.begin(), PRINYAT.end(), true) == sim.size());
+
+bool Prinyat(int ch) { return PRINYAT[static_cast<unsigned char>(ch)]; }
 
 char Fold(char ch) {
   switch (ch) {

@@ -44,8 +44,8 @@ void TerminalClose(const Terminal& t);
 
 // Puts out everything written so far, answers and warnings, then takes in
 // more of standard input: the next line the editor returns, or what one read
-// of a file, a pipe or a console gives. False at the end of the input or when it
-// failed (then `error` says why).
+// of a file, a pipe or a console gives. False at the end of the input or when
+// it failed (then `error` says why).
 bool TerminalRead(Terminal& t, const char** begin, const char** end);
 
 // Takes in more of standard input only if it is there without waiting: of

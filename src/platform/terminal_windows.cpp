@@ -131,8 +131,9 @@ Terminal TerminalOpen(Input input) {
     std::setvbuf(stderr, err_buffer, _IOFBF, sizeof err_buffer);
   }
   around = one == Odin::Neizvestno;
-  return {stdout, one == Odin::Da ? stdout : stderr, dialogue && screen, screen,
-          0, {}};
+  return {
+      stdout, one == Odin::Da ? stdout : stderr, dialogue && screen, screen, 0,
+      {}};
 }
 
 void TerminalClose(const Terminal& t) {
@@ -198,8 +199,8 @@ char** CommandLine(int& argc, char** argv) {
     const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0,
                                          nullptr, nullptr);
     words[i].resize(static_cast<std::size_t>(std::max(size, 1)));
-    WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, words[i].data(), size,
-                        nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, words[i].data(), size, nullptr,
+                        nullptr);
     pointers[i] = words[i].data();
   }
   LocalFree(wide);
@@ -213,8 +214,9 @@ bool MorePressed(HANDLE in) {
   std::array<INPUT_RECORD, 64> waiting{};
   DWORD n = 0;
   PeekConsoleInputW(in, waiting.data(), waiting.size(), &n);
-  return n > 1 && std::any_of(waiting.begin() + 1, waiting.begin() + n,
-                              [](const INPUT_RECORD& r) { return Typed(r, true); });
+  return n > 1 &&
+         std::any_of(waiting.begin() + 1, waiting.begin() + n,
+                     [](const INPUT_RECORD& r) { return Typed(r, true); });
 }
 
 // Runs the system's pause and watches the console's input meanwhile: a paste
