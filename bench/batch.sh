@@ -40,9 +40,13 @@ for run in 1 2 3 4 5 6 7; do
     done
   done
 done >"$dir/runs"
+# Kilobytes at the peak, the least of five runs: where the system lays a
+# program out moves its peak by a hundred or so from run to run.
 peak() {
-  /usr/bin/time -o "$dir/peak" -f %M "$1" <"$dir/input" >/dev/null 2>&1
-  cat "$dir/peak"
+  for _ in 1 2 3 4 5; do
+    /usr/bin/time -o "$dir/peak" -f %M "$1" <"$dir/input" >/dev/null 2>&1
+    cat "$dir/peak"
+  done | sort -n | head -1
 }
 # Mean seconds from start to exit on empty input, without a shell between.
 startup() {

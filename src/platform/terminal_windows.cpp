@@ -208,6 +208,10 @@ char** CommandLine(int& argc, char** argv) {
   return pointers.data();
 }
 
+// How often the console's input is looked at while the pause runs: far more
+// often than a person presses keys.
+constexpr DWORD WATCH_MS = 1;
+
 // Whether a typed key is pressed among the console input waiting now, past
 // its first record: that one may be the press the pause has yet to take.
 bool MorePressed(HANDLE in) {
@@ -238,7 +242,6 @@ bool PauseEndedByPaste(const Terminal& t, HANDLE in) {
   bool pasted = false;
   bool seen = false;
   DWORD was = 0;
-  constexpr DWORD WATCH_MS = 1;
   while (WaitForSingleObject(pause.hProcess, WATCH_MS) == WAIT_TIMEOUT) {
     DWORD now = 0;
     GetNumberOfConsoleInputEvents(in, &now);
