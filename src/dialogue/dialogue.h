@@ -2,6 +2,7 @@
 // dialogue loop.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <initializer_list>
@@ -75,8 +76,13 @@ struct Tekst {
   std::size_t n = 0;
 };
 
-// Appends what fits.
-void Dobavit(Tekst& t, std::string_view s);
+// Appends what fits. Inline: most pieces are a few bytes, of a length
+// known where they are appended.
+inline void Dobavit(Tekst& t, std::string_view s) {
+  const std::size_t k = std::min(s.size(), t.bytes.size() - t.n);
+  std::copy_n(s.data(), k, t.bytes.data() + t.n);
+  t.n += k;
+}
 
 // Writes the normalised line and its caption, without a line end.
 int Printl(Tekst& t, const char* str);
