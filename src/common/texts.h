@@ -156,9 +156,11 @@ constexpr std::string_view Q_AMONG =
     "прочитано\n";
 // More was dropped than is shown.
 constexpr std::string_view MORE = "…";
+// The quotes are those the platform's shell takes a word with spaces in.
 constexpr std::string_view ONE_ARGUMENT =
     "rezonans: каждый аргумент - отдельная запись; запись с пробелами "
-    "заключите в кавычки: rezonans '4,5ul 10nc'\n";
+    "заключите в кавычки: rezonans " REZONANS_QUOTE "4,5ul 10nc" REZONANS_QUOTE
+    "\n";
 
 // The command line. The version is the one the build defines.
 constexpr std::string_view USAGE =

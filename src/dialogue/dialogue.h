@@ -2,6 +2,7 @@
 // dialogue loop.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -62,14 +63,16 @@ struct Vhod {
 // Takes in more characters; false at the end of the input.
 bool Dalshe(Vhod& in);
 
-// What is at hand after the characters read, without waiting for more:
+// What follows the characters read, as far as it is at hand without waiting:
 // whether the rest of the line holds more than spaces and tabs, and whether
-// anything after them does.
+// anything after them does. Where what is in hand holds nothing else, it
+// reads on, so that the answer is the same wherever a read of the input
+// ended.
 struct Ostatok {
   bool v_stroke = false;
   bool dalshe = false;
 };
-Ostatok Ostalos(const Vhod& in);
+Ostatok Ostalos(Vhod& in);
 
 // Reads one line, keeps the accepted characters (at most 80, the rest of a
 // longer line is dropped), folds l c f r and the comma, and stores the
@@ -88,8 +91,13 @@ struct Tekst {
   std::size_t n = 0;
 };
 
-// Appends what fits.
-void Dobavit(Tekst& t, std::string_view s);
+// Appends what fits. Inline: most pieces are a few bytes, of a length
+// known where they are appended.
+inline void Dobavit(Tekst& t, std::string_view s) {
+  const std::size_t k = std::min(s.size(), t.bytes.size() - t.n);
+  std::copy_n(s.data(), k, t.bytes.data() + t.n);
+  t.n += k;
+}
 
 // Writes the normalised line and its caption, without a line end.
 int Printl(Tekst& t, const char* str);

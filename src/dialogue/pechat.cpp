@@ -117,12 +117,6 @@ void Celoe(Tekst& t, int n) {
 
 }  // namespace
 
-void Dobavit(Tekst& t, std::string_view s) {
-  const std::size_t k = std::min(s.size(), t.bytes.size() - t.n);
-  std::copy_n(s.data(), k, Start(t));
-  t.n += k;
-}
-
 void Pechat(Tekst& t, std::string_view fmt, std::initializer_list<Arg> args) {
   const Arg* arg = args.begin();
   for (std::size_t p = 0; p < fmt.size(); ++p) {

@@ -190,8 +190,6 @@ void Citirovat(Tekst& tx, std::string_view line, const Vyborka& v, bool bolshe,
          {gde, stroka, std::string_view(quoted.bytes.data(), quoted.n)});
 }
 
-void Skazat(const Tekst& t) { std::fwrite(t.bytes.data(), 1, t.n, stderr); }
-
 }  // namespace
 
 void Preduprezhdat(const Terminal& t, const Vhod& in, int tip, const char* str,
@@ -207,8 +205,6 @@ void Preduprezhdat(const Terminal& t, const Vhod& in, int tip, const char* str,
   if (!dropped && hvost.empty() && !z.prervano && !odna) {
     return;
   }
-  // The answers so far go out first.
-  std::fflush(t.out);
   Tekst tx;
   if (dropped && tip == 100) {
     Citirovat(tx, W_AMONG, Vybrat(z, Vid::Vse, str), z.bolshe || z.bolshe_sverh,
@@ -228,5 +224,5 @@ void Preduprezhdat(const Terminal& t, const Vhod& in, int tip, const char* str,
     Dobavit(tx, ONE_ARGUMENT);
     podskazat = false;
   }
-  Skazat(tx);
+  Warn(t, {tx.bytes.data(), tx.n});
 }

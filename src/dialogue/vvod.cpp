@@ -89,7 +89,7 @@ std::size_t Metka(Vhod& in) {
 
 // A q ended the input: whether it stood among other characters of its line
 // and more input was at hand after it.
-bool Prervano(const Vhod& in, bool drugie) {
+bool Prervano(Vhod& in, bool drugie) {
   const Ostatok o = Ostalos(in);
   return (drugie || o.v_stroke) && o.dalshe;
 }
