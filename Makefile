@@ -21,10 +21,15 @@ check:
 	  ctest --preset $$preset; \
 	done
 
+# Programs to time beside this build, older ones say:
+# make bench BESIDE='/tmp/v110/build/release/rezonans'
+BESIDE ?=
+export BESIDE
+
 bench: app
 	@sh tools/deps.sh bench
 	sh bench/batch.sh build/release/rezonans
-	python3 bench/prompt.py build/release/rezonans
+	python3 bench/prompt.py build/release/rezonans $(BESIDE)
 	cmake --preset web >/dev/null
 	cmake --build --preset web
 	sh bench/page.sh build/release/rezonans build/web/rezonans.html

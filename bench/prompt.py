@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Time from the start of an interactive session to its prompt, on a
-pseudo-terminal, with an empty history and with a full one (500 entries).
-Usage: prompt.py PROGRAM [RUNS]"""
+pseudo-terminal, with an empty history and with a full one (500 entries), of
+each program named, in turns.
+Usage: prompt.py PROGRAM... [RUNS]"""
 import os
 import pty
 import statistics
@@ -34,21 +35,23 @@ def to_prompt(program, home):
 
 
 def main():
-    program = os.path.abspath(sys.argv[1])
-    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 200
+    args = sys.argv[1:]
+    runs = int(args.pop()) if args[-1].isdigit() else 200
+    programs = [os.path.abspath(p) for p in args]
     with tempfile.TemporaryDirectory() as empty, tempfile.TemporaryDirectory() as full:
         folder = os.path.join(full, ".local", "state", "rezonans")
         os.makedirs(folder)
         with open(os.path.join(folder, "history"), "w") as history:
             for i in range(500):
                 history.write(f"{i}.5uL{i % 97}nC 1{i}KF\n")
-        times = {"empty history": [], "500 entries": []}
-        for _ in range(runs):  # in turns, so that a busy moment falls on both
-            times["empty history"].append(to_prompt(program, empty))
-            times["500 entries"].append(to_prompt(program, full))
-    for name, t in times.items():
-        print(f"time to the prompt, {name}: median {statistics.median(t) * 1e3:.2f} ms,"
-              f" fastest {min(t) * 1e3:.2f} ms ({runs} runs)")
+        homes = {"empty history": empty, "500 entries": full}
+        times = {(p, h): [] for p in programs for h in homes}
+        for _ in range(runs):  # in turns, so that a busy moment falls on all
+            for (program, home), t in times.items():
+                t.append(to_prompt(program, homes[home]))
+    for (program, home), t in times.items():
+        print(f"time to the prompt, {home}: median {statistics.median(t) * 1e3:.2f} ms,"
+              f" fastest {min(t) * 1e3:.2f} ms ({runs} runs) {program}")
 
 
 main()

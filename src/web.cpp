@@ -1,7 +1,9 @@
 // The page's entry: what the page in a browser asks of the core. Everything
 // comes back as a session's standard output and standard error do.
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "dialogue/dialogue.h"
@@ -9,20 +11,45 @@
 
 namespace {
 
-// What the page wrote for the next call: the words of a command line, each
-// closed by a NUL, then the standard input.
+// What the page wrote for the next call: the length of each word of a
+// command line (four bytes, in WebAssembly's order), the words, then the
+// standard input.
 char* mesto = nullptr;
+constexpr std::size_t DLINA = sizeof(std::uint32_t);
 
 void Napisat(std::string_view s) { std::fwrite(s.data(), 1, s.size(), stdout); }
 
-// The `argc` words of a command line in `mesto`, after the program's name
-// and closed by a null pointer; returns where the input after them starts.
-const char* Slova(int argc, std::vector<char*>& argv) {
-  argv = {const_cast<char*>("rezonans")};
-  char* pos = mesto;
+// The `i`-th word's length.
+std::size_t Dlina(int i) {
+  std::uint32_t n = 0;
+  std::memcpy(&n, mesto + i * DLINA, DLINA);
+  return n;
+}
+
+// A word of the command line as the program is given it. A command line
+// cannot hold a NUL, and the page's may: it is written as a terminal shows
+// it, so that the word is no option, value or entry it would be without it.
+std::string Slovo(std::string_view w) {
+  std::string s;
+  for (const char ch : w) {
+    s += ch == '\0' ? NUL_ZNAK : std::string_view(&ch, 1);
+  }
+  return s;
+}
+
+// The `argc` words of the command line the page put in `mesto`, each as the
+// program is given it, in `slova`, and in `argv` after the program's name,
+// closed by a null pointer; returns where the standard input starts.
+const char* Slova(int argc, std::vector<std::string>& slova,
+                  std::vector<char*>& argv) {
+  const char* pos = mesto + argc * DLINA;
   for (int i = 0; i < argc; ++i) {
-    argv.push_back(pos);
-    pos += std::strlen(pos) + 1;
+    slova.push_back(Slovo({pos, Dlina(i)}));
+    pos += Dlina(i);
+  }
+  argv = {const_cast<char*>("rezonans")};
+  for (std::string& w : slova) {
+    argv.push_back(w.data());
   }
   argv.push_back(nullptr);
   return pos;
@@ -44,30 +71,35 @@ char* rezonans_mesto(std::size_t n) {
 }
 
 // A session of the program with the `argc` words of the command line after
-// its name and the standard input after them, `n` bytes in all: what the
-// program does when it is started so. Returns its exit status.
+// its name and the standard input after them, `n` bytes in all with the
+// words' lengths: what the program does when it is started so. Returns its
+// exit status.
 int rezonans_zapusk(int argc, std::size_t n) {
+  std::vector<std::string> slova;
   std::vector<char*> argv;
-  const char* pos = Slova(argc, argv);
+  const char* pos = Slova(argc, slova, argv);
   WebInput(pos, mesto + n);
   return Programma(Chislo(argv), argv.data());
 }
 
 // The calculator's answer to the entry in the input, `n` bytes in all with
-// the `argc` words of a command line before it (the series and the
-// tolerance), as the page shows it (ZapisatPokaz). Returns 0 once it is
-// written; 1 when the reader keeps less than the whole entry (it is longer
-// than a line), 2 for words the program refuses, each with nothing written.
+// the `argc` words of a command line and their lengths before it (the
+// series and the tolerance), as the page shows it (ZapisatPokaz). Returns 0
+// once it is written; 1 when the reader keeps less than the whole entry (it is
+// longer than a line), 2 for words the program refuses, each with nothing
+// written.
 int rezonans_pokaz(int argc, std::size_t n) {
+  std::vector<std::string> slova;
   std::vector<char*> argv;
-  const char* pos = Slova(argc, argv);
+  const char* pos = Slova(argc, slova, argv);
   const Parametry p = Razbor(Chislo(argv), argv.data());
   if (p.deistvie == Deistvie::Oshibka) {
     return 2;
   }
   Vhod in{pos, mesto + n};
   char str[LLL];
-  if (Vvod(in, str) != 0 || in.zametki.n > 0 || in.zametki.bolshe) {
+  const Zametki& z = in.zametki;
+  if (Vvod(in, str) != 0 || z.n > 0 || z.bolshe || z.bolshe_sverh) {
     return 1;
   }
   ZapisatPokaz(Reshit(str, p.ryad, p.dopusk), stdout);

@@ -22,6 +22,15 @@ out() {
   [ $status -eq 0 ] || { echo "exit status $status on $1"; exit 1; }
 }
 same() { cmp "$1" "$2" || { diff -u "$1" "$2" | head -40; exit 1; }; }
+# The output $1 as the other platforms write it: Windows writes Windows-1251
+# with CR LF.
+text() {
+  if [ "$mode" = wine ]; then
+    sed 's/\r$//' "$1" | iconv -f CP1251 -t UTF-8
+  else
+    cat "$1"
+  fi
+}
 
 case $2 in
 long-line) # Accepted characters past the 80th are dropped, however many.
@@ -84,12 +93,41 @@ read-error) # A reason the program does not word itself is the C library's, in
 long-argument) # An entry given as an argument keeps 80 characters too.
   run "1L1C$(head -c 100000 /dev/zero | tr '\0' 7)" >big || { echo "status $?"; exit 1; }
   run "1L1C$(head -c 76 /dev/zero | tr '\0' 7)" >kept; same kept big ;;
-warnings-in-order) # A warning goes out between the answers it stands between.
-  printf '1L1C\n5e-6L1C\n1uC1R\n' | run --format=csv >both 2>&1
+warnings-in-order) # A warning goes out between the answers it stands between,
+  # into a file and into a pipe.
+  printf '1L1C\n5e-6L1C\n1uC1R\n' >in
+  run --format=csv <in >both 2>&1
+  run --format=csv <in 2>&1 | cat >piped
   printf 'entry,code,L,C,F,R\n1L1C,1,1,1,0.15915494,0.99999994\n%s\n%s\n%s\n' \
     'rezonans: строка 2: отброшено «e-»' '56L1C,1,56,1,0.021267975,7.483315' \
     '1uC1R,4,1.0000001e-06,1e-06,159154.94,1' >want
-  same want both ;;
+  text both >both.text; same want both.text
+  text piped >piped.text; same want piped.text ;;
+bom-split) # A byte-order mark at the start is passed over silently, even
+  # when the first read gives only part of it.
+  { printf '\357'; sleep 0.3; printf '\273\2771L1C\n'; } | run --format=csv >split 2>err
+  printf '1L1C\n' | run --format=csv >want
+  same want split; same /dev/null err ;;
+unshowable) # A dropped character of four bytes as itself; on Windows, whose
+  # code page lacks it, by its code point.
+  printf '1L1C\360\237\230\200\n' | run --format=csv 2>&1 >/dev/null | grep -a '^rezonans' >err
+  shown=😀
+  if [ "$mode" = wine ]; then
+    shown='\U0001F600'; tr -d '\r' <err | iconv -f CP1251 -t UTF-8 >err.utf8 && mv err.utf8 err
+  fi
+  echo "rezonans: строка 1: отброшено «$shown»" >want
+  same want err ;;
+quit-at-read-end) # Whether input followed a q among other characters is
+  # told alike wherever a read of the input ends: the q as the last byte of
+  # the first read, and as the first of the next; none followed it.
+  yes 1uL1nC | head -n 2340 >lines
+  echo 'rezonans: строка 2341: q среди других символов завершило ввод, остальное не прочитано' >want
+  for after in '  5q\n4.5uL10nC\n' '   5q\n4.5uL10nC\n' '  5q\n'; do
+    { cat lines; printf "$after"; } >cut
+    out cut
+    [ "$after" = '  5q\n' ] && : >want
+    same want cut.err || { echo "after the lines: $after"; exit 1; }
+  done ;;
 allocations) # No allocation per cycle: as many for 1000 entries as for one.
   heap() {
     for _ in $(seq "$1"); do echo 4,5ul 10nc; done |

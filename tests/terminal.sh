@@ -133,6 +133,13 @@ if [ "${2:-}" = wine ]; then
   poll paused_after 5 || fail "a paste of two characters into the pause lost one"
   tm send-keys -t t x
   prompt
+  # A key that ends the pause, then a person's next keys 50 ms later: they
+  # begin the entry, and the key that ended the pause is no part of it.
+  tm send-keys -t t '1KF1R' Enter
+  poll paused_after 1KF1R && tm send-keys -t t 7 && sleep 0.05 && tm send-keys -t t '1uC1R' Enter
+  poll paused_after 1uC1R || fail "the key that ended the pause went into the next entry"
+  tm send-keys -t t x
+  prompt
   tm send-keys -t t q Enter
   wait_for '^EXIT=0$'
   finish
@@ -194,20 +201,22 @@ ended 0 "Ctrl-D at the prompt"
 head -c 1000000 /dev/zero | tr '\0' 7 >"$scratch/long-line"
 head -c 100000 /dev/urandom >"$scratch/binary"
 truncate -s 100M "$scratch/huge"
-# Valid lines, just over the size a history may have.
+# Valid lines, just over the size a history may have; a log of 2 MB.
 yes 1KF1R | head -n 333668 >"$scratch/big"
+yes '2026-12-10 04:36:56 rezonans: link up' | head -c 2100000 >"$scratch/log"
 printf '1KF\a1R\n' >"$scratch/control"
 printf '1KF1R\n\377\n' >"$scratch/invalid-after-valid"
 start /proc
 answers '1uC1R' "no answer with an unwritable home" '1uC1R'
 answers '1uC1R' "no history in memory with an unwritable home" Up
 lacks 'rezonans:' || fail "a message about the history"
-for garbage in long-line binary huge big control invalid-after-valid; do
+for garbage in long-line binary huge big log control invalid-after-valid; do
   mkdir -p "$home/.local/state/rezonans"
   cp "$scratch/$garbage" "$home/.local/state/rezonans/history"
   start "$home"
   answers '' "Up recalled an entry of a history file of $garbage" Up
   answers '1uC1R' "no answer with a history file of $garbage" '1uC1R'
+  answers '1uC1R' "no history in memory with a history file of $garbage" Up
   cmp -s "$scratch/$garbage" "$home/.local/state/rezonans/history" ||
     fail "a history file of $garbage was overwritten"
 done
@@ -282,6 +291,14 @@ printf '1KF1R\n2uC2R\n1uC1R\n1KF1R\n5\n' | cmp -s - "$state/history" ||
   fail "two sessions lost each other's entries"
 start "$scratch/shared"
 answers '5' "Up did not recall a one-character entry" Up
+
+# A history longer than the piece it is read in: an entry across the end of
+# the first piece comes back whole.
+pieces=$scratch/pieces/.local/state/rezonans
+mkdir -p "$pieces"
+{ yes 1KF1R | head -n 10920; echo 1234567890123uL1nC; } >"$pieces/history"
+start "$scratch/pieces"
+answers '1234567890123uL1nC' "an entry across a piece of the history file came back cut" Up
 
 # A history that is a link to a file kept elsewhere, of 1000 entries, the
 # last without its line end: read from the newest, written through the

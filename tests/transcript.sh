@@ -30,12 +30,16 @@ unix() {
 want=0
 [ -f "$case.status" ] && read -r want <"$case.status"
 # Without NAME.err nothing may be written there: not the program's words, not
-# a complaint of the system that ran it.
-err=$case.err
+# a complaint of the system that ran it. An expected NAME.out of a build's
+# own may have its NAME.err beside it.
+err=${expected%.out}.err
+[ -f "$err" ] || err=$case.err
 [ -f "$err" ] || err=/dev/null
 for lang in '' $locales; do
   if [ "$mode" = wine ]; then
-    env -i PATH=/usr/bin:/bin HOME="$WINEPREFIX" WINEPREFIX="$WINEPREFIX" \
+    # Wine makes the program's wide command line from the arguments' bytes
+    # in the locale's encoding: UTF-8, as the files hold them.
+    env -i PATH=/usr/bin:/bin LANG=C.UTF-8 HOME="$WINEPREFIX" WINEPREFIX="$WINEPREFIX" \
       WINEDEBUG=-all timeout 120 wine "$program" "$@" <"$in" >"$actual.raw" 2>"$actual.err.raw"
     status=$?
     unix "$actual.raw" "$actual" || exit 1

@@ -7,75 +7,140 @@ const Konsol = (yadro) => {
   const entry = $('entry');
   const answers = $('answers');
   const series = $('series');
+  const mixed = $('mixed');
 
   // Earlier entries, shared with the page's other tabs through the browser's
-  // storage: the newest 500, oldest first.
-  const KEY = 'rezonans.history';
+  // storage: the newest 500, oldest first. Each has a key of its own, named
+  // by the time it was made and the tab that made it, so that tabs writing
+  // at once lose none.
+  const PREFIX = 'rezonans.history.';
   const KEEP = 500;
-  const stored = () => {
+  let history = [];
+  const tab = Math.random().toString(36).slice(2);
+  let made = 0;
+  const stamp = (n) => PREFIX + String(n).padStart(15, '0');
+  // Storage refused (turned off, full): the tab remembers alone.
+  const storage = (fn, otherwise) => {
     try {
-      const h = JSON.parse(localStorage.getItem(KEY));
-      return Array.isArray(h) ? h.filter((line) => typeof line === 'string') : [];
+      return fn();
     } catch {
-      return [];
+      return otherwise;
     }
   };
-  let history = stored();
+  const stored = () =>
+    storage(() => Object.keys(localStorage)
+      .filter((key) => key.startsWith(PREFIX))
+      .sort()
+      .map((key) => ({ key, line: localStorage.getItem(key) }))
+      .filter((e) => e.line !== null), history);
+  // Pages before this one kept the history as one list under one key.
+  storage(() => {
+    const old = JSON.parse(localStorage.getItem('rezonans.history'));
+    (Array.isArray(old) ? old : []).forEach((line, i) => localStorage.setItem(`${stamp(i)}.0`, String(line)));
+    localStorage.removeItem('rezonans.history');
+  });
+
+  history = stored();
   let place = history.length;
+  // The line being typed, and the earlier entries edited while moving
+  // through them, by their keys: an edit stays for the rest of the visit.
   let draft = '';
+  const edits = new Map();
   const remember = (line) => {
     history = stored();
-    if (/[^ \t]/.test(line) && history[history.length - 1] !== line) {
-      history = [...history, line].slice(-KEEP);
-      try {
-        localStorage.setItem(KEY, JSON.stringify(history));
-      } catch {
-        // Storage refused (private mode, full): the tab remembers alone.
+    if (history[history.length - 1]?.line !== line) {
+      made = Math.max(Date.now(), made + 1);
+      const key = `${stamp(made)}.${tab}`;
+      storage(() => localStorage.setItem(key, line));
+      history.push({ key, line });
+      for (const old of history.splice(0, history.length - KEEP)) {
+        storage(() => localStorage.removeItem(old.key));
       }
     }
     place = history.length;
   };
+  const shown = () => (place === history.length ? draft : edits.get(history[place].key) ?? history[place].line);
   const recall = (step) => {
     if (place === history.length) {
       draft = entry.value;
+      history = stored();
+      place = history.length;
+    } else if (entry.value !== history[place].line) {
+      edits.set(history[place].key, entry.value);
+    } else {
+      edits.delete(history[place].key);
     }
     place = Math.min(Math.max(place + step, 0), history.length);
-    entry.value = place === history.length ? draft : history[place];
+    entry.value = shown();
   };
 
-  // The entries answered since the answers were last cleared, for the CSV.
+  // The answers shown since they were last cleared, each as the CSV the core
+  // writes for it with the series it was given with.
   let answered = [];
   const chosen = () => (series.value ? { series: series.value } : {});
   const clear = () => {
     answers.replaceChildren();
     answered = [];
+    mixed.hidden = true;
   };
-  const show = (said, kind) => {
-    const shown = document.createElement('pre');
-    shown.textContent = said;
-    shown.className = kind;
+  // What the program said of a line: its warnings, then its answer, as the
+  // console writes them, together.
+  const show = (r) => {
+    const shown = document.createElement('div');
+    for (const [said, kind] of [[r.err, 'warning'], [r.out, 'answer']]) {
+      if (said !== '') {
+        const pre = document.createElement('pre');
+        pre.textContent = said;
+        pre.className = kind;
+        shown.append(pre);
+      }
+    }
     answers.prepend(shown);
   };
-  // A line is answered as the program answers it given as an argument: the
-  // echo and the report, as the console shows them. A line that is no entry
-  // gets what the program warns of it instead: a w among other characters
-  // (a word of a pasted note) clears nothing, only a w of its own does. A
-  // page is left by closing it: a q takes the line and does nothing more.
+  // A line is answered as the program answers it given as an argument. A
+  // page does nothing for a line with nothing typed on it, and clears the
+  // answers for a w of its own only: any other line with a w (a word of a
+  // pasted note) gets what the program gives for it. A page is left by
+  // closing it: a q of its own takes the line and does nothing more.
+  const alone = (line, command) => line.replace(/[ \t]/g, '') === command;
   const answer = (line) => {
-    const what = yadro.vvod(line);
-    const r = yadro.run([...yadro.words(chosen()), '--', line], '');
+    if (alone(line, '')) {
+      return;
+    }
+    if (place < history.length) {
+      edits.delete(history[place].key);
+    }
     entry.value = '';
-    place = history.length;
-    if (what === 0) {
-      remember(line);
-      show(r.out, 'answer');
-      answered.push(line);
-    } else if (r.err !== '') {
-      remember(line);
-      show(r.err, 'warning');
-    } else if (what === 100) {
+    draft = '';
+    if (alone(line, 'w')) {
       clear();
     }
+    if (alone(line, 'w') || alone(line, 'q')) {
+      place = history.length;
+      return;
+    }
+    remember(line);
+    const r = yadro.run([...yadro.words(chosen()), '--', line], '');
+    if (r.out !== '' || r.err !== '') {
+      show(r);
+    }
+    if (r.out !== '') {
+      answered.push({ series: series.value, csv: yadro.run([...yadro.words({ format: 'csv', ...chosen() }), '--', line], '').out });
+      mixed.hidden = new Set(answered.map((a) => a.series)).size < 2;
+    }
+  };
+  // The CSV of the answers shown: the header with the most fields, and each
+  // answer's records, a record of fewer fields (no series) closed by empty
+  // ones.
+  const csv = () => {
+    const header = (a) => a.csv.slice(0, a.csv.indexOf('\n') + 1);
+    const fields = (line) => line.split(',').length;
+    const plain = yadro.session('', { format: 'csv' });
+    const widest = answered.map(header).reduce((w, h) => (fields(h) > fields(w) ? h : w), plain);
+    return widest + answered.map((a) => {
+      const pad = ','.repeat(fields(widest) - fields(header(a)));
+      return a.csv.slice(header(a).length).replace(/\n/g, `${pad}\n`);
+    }).join('');
   };
 
   entry.addEventListener('keydown', (e) => {
@@ -92,10 +157,8 @@ const Konsol = (yadro) => {
   });
   $('clear').addEventListener('click', clear);
   $('save').addEventListener('click', () => {
-    const input = answered.map((line) => line + '\n').join('');
-    const csv = yadro.session(input, { format: 'csv', ...chosen() });
     const link = document.createElement('a');
-    link.href = URL.createObjectURL(new Blob([csv], { type: 'text/csv' }));
+    link.href = URL.createObjectURL(new Blob([csv()], { type: 'text/csv' }));
     link.download = 'rezonans.csv';
     link.click();
     setTimeout(() => URL.revokeObjectURL(link.href), 0);

@@ -6,19 +6,43 @@ const Yadro = async () => {
   const encoder = new TextEncoder();
   const decoder = new TextDecoder();
   let memory;
-  // What the core wrote on each of its outputs during the current call.
-  let written = {};
+  // What the core wrote on standard output and error during the current
+  // call: one buffer each, kept from call to call and grown when a call
+  // writes more, so that a write costs one copy and no new array.
+  const written = { 1: { bytes: new Uint8Array(1 << 16), n: 0 }, 2: { bytes: new Uint8Array(1 << 12), n: 0 } };
+  const keep = (to, from, at, length) => {
+    if (to.n + length > to.bytes.length) {
+      const grown = new Uint8Array(Math.max(2 * to.bytes.length, to.n + length));
+      grown.set(to.bytes.subarray(0, to.n));
+      to.bytes = grown;
+    }
+    to.bytes.set(from.subarray(at, at + length), to.n);
+    to.n += length;
+  };
+
+  // Views of the core's memory, made anew when it grows.
+  let heap;
+  let view;
+  const views = () => {
+    if (heap?.buffer !== memory.buffer) {
+      heap = new Uint8Array(memory.buffer);
+      view = new DataView(memory.buffer);
+    }
+  };
 
   // The little of a system the core's C library asks for: writes to standard
   // output and error, kept for the page. Nothing else is there.
   const system = {
     fd_write(fd, iovs, count, total) {
-      const view = new DataView(memory.buffer);
+      const to = written[fd];
+      if (!to) {
+        return 8; // EBADF
+      }
+      views();
       let n = 0;
       for (let i = 0; i < count; i++) {
-        const at = view.getUint32(iovs + 8 * i, true);
         const length = view.getUint32(iovs + 8 * i + 4, true);
-        (written[fd] ||= []).push(new Uint8Array(memory.buffer, at, length).slice());
+        keep(to, heap, view.getUint32(iovs + 8 * i, true), length);
         n += length;
       }
       view.setUint32(total, n, true);
@@ -41,18 +65,29 @@ const Yadro = async () => {
   memory = core.memory;
   core._initialize();
 
+  // What the current call wrote on `fd`, as text: decoded in pieces and
+  // joined, since the browser decodes a large array whole at half the speed.
+  const PIECE = 1 << 16;
   const text = (fd) => {
-    const parts = written[fd] || [];
-    const bytes = new Uint8Array(parts.reduce((n, p) => n + p.length, 0));
-    parts.reduce((at, p) => (bytes.set(p, at), at + p.length), 0);
-    return decoder.decode(bytes);
+    const { bytes, n } = written[fd];
+    const pieces = [];
+    for (let at = 0; at < n; at += PIECE) {
+      pieces.push(decoder.decode(bytes.subarray(at, Math.min(at + PIECE, n)), { stream: true }));
+    }
+    pieces.push(decoder.decode());
+    return pieces.join('');
   };
 
-  // Puts the words (each closed by a NUL) and the input in the core's memory
-  // and calls `fn` with their length: what it returns, and what the core
-  // wrote meanwhile.
+  // Puts the words and the input in the core's memory: the length of each
+  // word (four bytes each), the words, then the input; and calls `fn` with
+  // their length in all. A word is passed whole, a NUL in it too: the core
+  // says what it makes of it. Returns what `fn` returns; text(fd) then
+  // gives what the core wrote meanwhile.
   const call = (words, input, fn) => {
-    const parts = [...words.map((w) => encoder.encode(w + '\0')), encoder.encode(input)];
+    const parts = [...words, input].map((p) => encoder.encode(p));
+    const lengths = new Uint8Array(4 * words.length);
+    parts.slice(0, -1).forEach((p, i) => new DataView(lengths.buffer).setUint32(4 * i, p.length, true));
+    parts.unshift(lengths);
     const n = parts.reduce((sum, p) => sum + p.length, 0);
     let at = core.rezonans_mesto(n);
     if (at === 0) {
@@ -62,15 +97,17 @@ const Yadro = async () => {
       new Uint8Array(memory.buffer, at, p.length).set(p);
       at += p.length;
     }
-    written = {};
-    const result = fn(n);
-    return { result, out: text(1), err: text(2) };
+    written[1].n = 0;
+    written[2].n = 0;
+    return fn(n);
   };
 
   // A run of the program with these command-line words after its name and
   // this standard input: its exit status and its outputs.
-  const run = (words, input) =>
-    call(words, input, (n) => core.rezonans_zapusk(words.length, n));
+  const run = (words, input) => {
+    const result = call(words, input, (n) => core.rezonans_zapusk(words.length, n));
+    return { result, out: text(1), err: text(2) };
+  };
 
   // Every option as the command line writes it: {format: 'csv'} is
   // --format=csv. The core says what it makes of each.
@@ -81,41 +118,47 @@ const Yadro = async () => {
 
   // What the program writes on standard output with this standard input
   // through a pipe and these options; a command line the program refuses
-  // (exit status 2) throws its message.
+  // (exit status 2) throws its message. Standard error is read only then.
   const session = (input, options) => {
-    const r = run(words(options), String(input));
-    if (r.result === 2) {
-      throw Object.assign(new Error(r.err), { status: r.result });
+    const w = words(options);
+    const status = call(w, String(input), (n) => core.rezonans_zapusk(w.length, n));
+    if (status === 2) {
+      throw Object.assign(new Error(text(2)), { status });
     }
-    return r.out;
+    return text(1);
   };
 
   // What the reader makes of a typed line: 0 an entry, 100 the clearing
   // command, 101 the quit command.
-  const vvod = (line) => call([], line + '\n', (n) => core.rezonans_vvod(n)).result;
+  const vvod = (line) => call([], line + '\n', (n) => core.rezonans_vvod(n));
 
   // The page's own words, each with the place it stands in, and the menu's
   // explanation of the input, as the core has them.
   const nadpisi = () => {
     const all = [];
-    for (let i = 0; ; i++) {
-      const r = call([], '', () => core.rezonans_nadpis(i));
-      if (!r.result) {
-        return all;
-      }
-      all.push(r.out.split('\0'));
+    while (call([], '', () => core.rezonans_nadpis(all.length))) {
+      all.push(text(1).split('\0'));
     }
+    return all;
   };
-  const poyasnenie = () => call([], '', () => core.rezonans_poyasnenie()).out;
+  const poyasnenie = () => {
+    call([], '', () => core.rezonans_poyasnenie());
+    return text(1);
+  };
 
   // The calculator's answer to an entry, with the words of a command line
   // before it (the series and the tolerance): the status (0; 1 for an entry
   // longer than the reader's line; 2 for words the program refuses) and the
   // answer as the page shows it, a JSON record.
-  const pokaz = (words, entry) =>
-    call(words, entry + '\n', (n) => core.rezonans_pokaz(words.length, n));
+  const pokaz = (words, entry) => {
+    const result = call(words, entry + '\n', (n) => core.rezonans_pokaz(words.length, n));
+    return { result, out: result === 0 ? text(1) : '' };
+  };
   // What the page's lists offer: the prefixes and the series.
-  const spravochnik = () => JSON.parse(call([], '', () => core.rezonans_spravochnik()).out);
+  const spravochnik = () => {
+    call([], '', () => core.rezonans_spravochnik());
+    return JSON.parse(text(1));
+  };
 
   return { run, words, session, vvod, nadpisi, poyasnenie, pokaz, spravochnik };
 };

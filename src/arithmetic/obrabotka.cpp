@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <string_view>
@@ -9,6 +10,33 @@ namespace {
 // The quantity markers, in the order of the quantity set.
 constexpr std::string_view MARKERS = "LCFR";
 static_assert(MARKERS.size() == 4);
+
+// The place of a marker in the set, npos for any other character: the
+// parser asks it of nearly every character, so it is answered without a
+// call.
+constexpr std::size_t Mesto(char ch) {
+  switch (ch) {
+    case 'L':
+      return 0;
+    case 'C':
+      return 1;
+    case 'F':
+      return 2;
+    case 'R':
+      return 3;
+    default:
+      return std::string_view::npos;
+  }
+}
+constexpr bool MestaVerny() {
+  for (std::size_t i = 0; i < MARKERS.size(); ++i) {
+    if (Mesto(MARKERS[i]) != i) {
+      return false;
+    }
+  }
+  return Mesto('l') == std::string_view::npos;
+}
+static_assert(MestaVerny());
 
 struct Scale {
   char letter;
@@ -36,16 +64,7 @@ static_assert(PAIRS.back() == "RF", "a combination is missing");
 
 // The place of a quantity in the set.
 constexpr std::size_t Nomer(char marker) {
-  switch (marker) {
-    case 'L':
-      return 0;
-    case 'C':
-      return 1;
-    case 'F':
-      return 2;
-    default:
-      return 3;
-  }
+  return std::min(Mesto(marker), MARKERS.size() - 1);
 }
 static_assert(Nomer(MARKERS[2]) == 2 && Nomer(MARKERS[3]) == 3);
 
@@ -76,8 +95,8 @@ int Kombinaciya(const std::array<int, 4>& counts) {
     return 0;
   }
   for (std::size_t code = 0; code < PAIRS.size(); ++code) {
-    if (counts[MARKERS.find(PAIRS[code][0])] == 1 &&
-        counts[MARKERS.find(PAIRS[code][1])] == 1) {
+    if (counts[Mesto(PAIRS[code][0])] == 1 &&
+        counts[Mesto(PAIRS[code][1])] == 1) {
       return static_cast<int>(code) + 1;
     }
   }
@@ -90,7 +109,7 @@ const char* Hvost(const char* str) {
   const char* end = str + std::strlen(str);
   // From the end back: a line nearly always ends in its last marker.
   for (const char* p = end; p != str; --p) {
-    if (MARKERS.find(p[-1]) != std::string_view::npos) {
+    if (Mesto(p[-1]) != std::string_view::npos) {
       return p;
     }
   }
@@ -100,7 +119,7 @@ const char* Hvost(const char* str) {
 int Metok(const char* str) {
   int n = 0;
   for (const char* p = str; *p != '\0'; ++p) {
-    n += MARKERS.find(*p) != std::string_view::npos ? 1 : 0;
+    n += Mesto(*p) != std::string_view::npos ? 1 : 0;
   }
   return n;
 }
@@ -136,7 +155,7 @@ int Obrabotka(const char* str, float* l, float* c, float* f, float* r) {
       del *= zap ? 10 : 1;
     } else if (ch == '.') {
       zap = true;
-    } else if (const auto m = MARKERS.find(ch); m != std::string_view::npos) {
+    } else if (const auto m = Mesto(ch); m != std::string_view::npos) {
       ++counts[m];
       values[m] = static_cast<float>(static_cast<double>(temp) *
                                      static_cast<double>(razmer) / del);

@@ -68,16 +68,21 @@ constexpr std::string_view PART_C = "\n C=%-15g %s Фарад %s\n";
 constexpr std::string_view PART_L = "\n L=%-15g %s Генри %s\n";
 constexpr std::string_view WITH_PART = " F=%-15g %s Герц  %+.2f %%\n";
 // Under it, where the frequency may land with the part anywhere in its
-// tolerance, both ends scaled to the prefix of that frequency.
-constexpr std::string_view BAND = "   от %g до %g %s Герц  при ±%g %%\n";
+// tolerance, both ends scaled to the prefix of that frequency; the tolerance
+// as it was given.
+constexpr std::string_view BAND = "   от %g до %g %s Герц  при ±%v %%\n";
 // With both parts computed, the circuits of their standard neighbours:
-// each with the F and R it gives and how far they lie from the answer's;
-// then the band of the first with both parts anywhere in their tolerance.
+// each with the F and R it gives and how far they lie from the answer's,
+// F's in a column as wide as the widest the pairs can have (E3: +120,00 %)
+// so that R stays in its own; then the band of the first with both parts
+// anywhere in their tolerance.
 constexpr std::string_view PAIRS = "        ---------- пары ряда %s\n\n";
-constexpr std::string_view PAIR =
-    " L=%-10g   C=%-10g   F=%-11g %+.2f %%   R=%-10g %+.2f %%\n";
+constexpr std::string_view PAIR = " L=%-10g   C=%-10g   F=%-11g ";
+constexpr std::string_view PAIR_DEVIATION = "%+.2f %%";
+constexpr std::size_t PAIR_DEVIATION_WIDTH = 9;
+constexpr std::string_view PAIR_R = " R=%-10g %+.2f %%\n";
 constexpr std::string_view PAIR_BAND =
-    "   от %g до %g %s Герц  при ±%g %% у обеих деталей\n";
+    "   от %g до %g %s Герц  при ±%v %% у обеих деталей\n";
 // A part between two standard values, and one that is a standard value.
 constexpr std::string_view BELOW = "ниже";
 constexpr std::string_view ABOVE = "выше";
@@ -139,6 +144,8 @@ static_assert(PRICHINY.back().error == ECONNRESET, "a reason is missing");
 // of the input or an argument given as an entry, by its number.
 constexpr std::array<std::string_view, 2> GDE{"строка", "запись"};
 constexpr std::string_view DROPPED = "rezonans: %s %d: отброшено «%s»\n";
+constexpr std::string_view PAST_80 =
+    "rezonans: %s %d: сверх 80 символов отброшено «%s»\n";
 constexpr std::string_view TAIL =
     "rezonans: %s %d: после последней буквы величины отброшено «%s»\n";
 constexpr std::string_view W_AMONG =
@@ -149,9 +156,11 @@ constexpr std::string_view Q_AMONG =
     "прочитано\n";
 // More was dropped than is shown.
 constexpr std::string_view MORE = "…";
+// The quotes are those the platform's shell takes a word with spaces in.
 constexpr std::string_view ONE_ARGUMENT =
     "rezonans: каждый аргумент - отдельная запись; запись с пробелами "
-    "заключите в кавычки: rezonans '4,5ul 10nc'\n";
+    "заключите в кавычки: rezonans " REZONANS_QUOTE "4,5ul 10nc" REZONANS_QUOTE
+    "\n";
 
 // The command line. The version is the one the build defines.
 constexpr std::string_view USAGE =
@@ -179,33 +188,68 @@ constexpr std::string_view USAGE =
 constexpr std::string_view VERSION =
     "rezonans " REZONANS_VERSION ", лицензия MIT\n";
 // What was wrong with the command line, by its kind (parameter, format,
-// series, missing value, tolerance, tolerance without a series); the word it
-// was wrong in stands between the two halves.
-constexpr std::array<std::string_view, 6> OSHIBKI{
+// series, missing value, tolerance, tolerance that rounds to 100, tolerance
+// without a series); the words it was wrong in stand between the two halves.
+constexpr std::array<std::string_view, 7> OSHIBKI{
     "rezonans: неизвестный параметр «",
     "rezonans: неизвестный формат «",
     "rezonans: неизвестный ряд «",
     "rezonans: нет значения у параметра «",
     "rezonans: допуск - процент больше 0 и меньше 100, а не «",
+    "rezonans: допуск округляется до 100, а нужно меньше 100: «",
     "rezonans: допуск без ряда (--series) «",
 };
 constexpr std::string_view SEE_HELP = "»; справка: rezonans --help\n";
+// A NUL in a word the page gives, as a terminal shows it: a command line
+// holds none.
+constexpr std::string_view NUL_ZNAK = "^@";
 
 // The fields of a record for programs, after `entry` and `code`: the
 // quantities in henry, farad, hertz and ohm, then, with a series, the
 // standard parts next to a computed L and C and the frequency each gives,
-// and the closest circuit of two standard parts.
+// the closest circuit of two standard parts, the bands of those
+// frequencies and the tolerance in percent that gives them.
 // Programs read them by these names.
 constexpr std::string_view ENTRY = "entry";
 constexpr std::string_view CODE = "code";
-constexpr std::array<std::string_view, 16> POLYA{
-    "L",         "C",         "F",       "R",       "L_below",   "L_above",
-    "F_L_below", "F_L_above", "C_below", "C_above", "F_C_below", "F_C_above",
-    "L_pair",    "C_pair",    "F_pair",  "R_pair",
+constexpr std::array<std::string_view, 27> POLYA{
+    // The quantity set.
+    "L",
+    "C",
+    "F",
+    "R",
+    // The standard parts and the frequency each gives.
+    "L_below",
+    "L_above",
+    "F_L_below",
+    "F_L_above",
+    "C_below",
+    "C_above",
+    "F_C_below",
+    "F_C_above",
+    // The closest circuit of two standard parts.
+    "L_pair",
+    "C_pair",
+    "F_pair",
+    "R_pair",
+    // The bands of those frequencies, and the tolerance that gives them.
+    "F_L_below_min",
+    "F_L_below_max",
+    "F_L_above_min",
+    "F_L_above_max",
+    "F_C_below_min",
+    "F_C_below_max",
+    "F_C_above_min",
+    "F_C_above_max",
+    "F_pair_min",
+    "F_pair_max",
+    "tolerance",
 };
 // The fields of the quantity set, before those of the standard parts.
 constexpr std::size_t NABOR = 4;
 static_assert(POLYA[NABOR - 1] == "R" && POLYA[NABOR] == "L_below");
+// The tolerance comes last, a double where the other fields are floats.
+static_assert(POLYA.back() == "tolerance");
 
 // The prefix labels, by the index the display scaling returns.
 constexpr std::array<std::string_view, 17> mnoj{
@@ -232,7 +276,7 @@ struct Nadpis {
   std::string_view mesto;
   std::string_view tekst;
 };
-constexpr std::array<Nadpis, 55> NADPISI{{
+constexpr std::array<Nadpis, 56> NADPISI{{
     {"title", "Резонанс LC-контура"},
     {"entry", "Данные"},
     {"keys",
@@ -241,6 +285,9 @@ constexpr std::array<Nadpis, 55> NADPISI{{
     {"none", "нет"},
     {"clear", "Очистить"},
     {"save", "Сохранить CSV"},
+    {"mixed",
+     "Ответы даны с разными рядами: в CSV номиналы каждой строки - из ряда, "
+     "с которым она была дана; у строк без ряда эти поля пусты"},
     {"answers", "Ответы"},
     // The calculator: its tab and the console's, the four fields, each with
     // its unit, and what a field may say.

@@ -1,4 +1,5 @@
 #include <array>
+#include <charconv>
 
 #include "../common/texts.h"
 #include "dialogue.h"
@@ -20,12 +21,20 @@ void ZagolovokCsv(Tekst& t, bool ryad) {
 void ZapisatCsv(Tekst& t, const Otvet& o) {
   std::array<Velichina, POLYA.size()> v{};
   const std::size_t n = Velichiny(o, v);
-  Pechat(t, "%s,%d", {std::string_view(o.str), o.tip});
+  // Written without a format, which would cost more than both fields.
+  Dobavit(t, o.str);
+  std::array<char, 12> code{','};
+  const char* end = std::to_chars(code.data() + 1, code.end(), o.tip).ptr;
+  Dobavit(t, {code.data(), static_cast<std::size_t>(end - code.data())});
   for (std::size_t i = 0; i < n; ++i) {
     Dobavit(t, ",");
     if (v[i].est) {
       Tochno(t, v[i].x, Format::Csv);
     }
+  }
+  if (o.ryad != nullptr) {
+    Dobavit(t, ",");
+    Tochno(t, o.dopusk, Format::Csv);
   }
   Dobavit(t, "\n");
 }

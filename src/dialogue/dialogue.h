@@ -2,8 +2,10 @@
 // dialogue loop.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <initializer_list>
 #include <string_view>
@@ -17,13 +19,23 @@
 // What the reader noticed of the line it read last, for the warnings of a
 // session in which nobody reads the echo.
 struct Zametki {
+  // Noted of a character past the 80th in place of what was kept before it.
+  static constexpr std::uint8_t SVERH = 0xFF;
+  static_assert(LLL - 1 < SVERH);
   // The line it began on, counted from 1: of the input, or the argument.
   int stroka = 0;
   // What it dropped of the line, as it came, but spaces, tabs and line
-  // ends; the first bytes of it when there is more than fits.
+  // ends; the first bytes of it when there is more than fits. For each byte,
+  // how many characters the line had kept before it, or SVERH: so a warning
+  // can put them back among the kept ones, and the kept characters cost
+  // nothing until one is written.
   std::array<char, 48> otbros{};
+  std::array<std::uint8_t, 48> pered{};
   std::size_t n = 0;
+  // More was dropped than noted: of the characters it does not keep, of
+  // those past the 80th.
   bool bolshe = false;
+  bool bolshe_sverh = false;
   // A q among other characters ended the input, and more of it was at hand.
   bool prervano = false;
 };
@@ -45,27 +57,33 @@ struct Vhod {
   // The line ends read so far, and what the reader noticed of the last line.
   int stroki = 0;
   Zametki zametki{};
+  // Nothing has been read yet: a byte-order mark may come.
+  bool nachalo = true;
 };
 
 // Takes in more characters; false at the end of the input.
 bool Dalshe(Vhod& in);
 
-// What is at hand after the characters read, without waiting for more:
+// What follows the characters read, as far as it is at hand without waiting:
 // whether the rest of the line holds more than spaces and tabs, and whether
-// anything after them does.
+// anything after them does. Where what is in hand holds nothing else, it
+// reads on, so that the answer is the same wherever a read of the input
+// ended.
 struct Ostatok {
   bool v_stroke = false;
   bool dalshe = false;
 };
-Ostatok Ostalos(const Vhod& in);
+Ostatok Ostalos(Vhod& in);
 
 // Reads one line, keeps the accepted characters (at most 80, the rest of a
 // longer line is dropped), folds l c f r and the comma, and stores the
 // zero-terminated result in `str`. Returns 0 for a line, 100 for the
 // clear-screen command w, 101 for the quit command q and at the end of the
 // input. A last line without a line end is still returned as a line first.
+// A byte-order mark at the very start of standard input is passed over.
 // Notes in `in.zametki` what it dropped: the characters it does not keep,
-// those past the 80th, and of a w line every character but the w.
+// those past the 80th, and the character a w takes with it; of a w line,
+// `str` holds what was kept before the w, as typed.
 int Vvod(Vhod& in, char (&str)[LLL]);
 
 // An answer is put together here and written with one call of the output.
@@ -74,8 +92,13 @@ struct Tekst {
   std::size_t n = 0;
 };
 
-// Appends what fits.
-void Dobavit(Tekst& t, std::string_view s);
+// Appends what fits. Inline: most pieces are a few bytes, of a length
+// known where they are appended.
+inline void Dobavit(Tekst& t, std::string_view s) {
+  const std::size_t k = std::min(s.size(), t.bytes.size() - t.n);
+  std::copy_n(s.data(), k, t.bytes.data() + t.n);
+  t.n += k;
+}
 
 // Writes the normalised line and its caption, without a line end.
 int Printl(Tekst& t, const char* str);
@@ -92,15 +115,17 @@ struct Arg {
   int whole = 0;
 };
 
-// Writes a report format (%-Ng, %+.Nf, %s, %d and %%) with its arguments:
-// every number as printf writes it in the "C" locale, with the decimal comma,
-// and infinite and undefined values in the program's own words.
+// Writes a report format (%-Ng, %+.Nf, %s, %d and %%, and %v: the shortest
+// text that reads back as the same double) with its arguments: every number
+// as printf writes it in the "C" locale, with the decimal comma, and infinite
+// and undefined values in the program's own words.
 void Pechat(Tekst& t, std::string_view fmt, std::initializer_list<Arg> args);
 
 // A number for programs: the shortest text that reads back as exactly this
-// float, with a decimal point; an infinite or undefined value as the format
-// has it (CSV: inf, -inf, nan; JSON: null).
+// float (or double), with a decimal point; an infinite or undefined value as
+// the format has it (CSV: inf, -inf, nan; JSON: null).
 void Tochno(Tekst& t, float x, Format format);
+void Tochno(Tekst& t, double x, Format format);
 
 // A standard part next to a computed L or C, and the frequency the circuit
 // has with it in place of the computed one.
@@ -169,8 +194,9 @@ struct Velichina {
 
 // The quantities of the record in the order of the fields after the entry
 // and the code: L, C, F, R and, with a series, the eight of the standard
-// parts and the four of the closest circuit of them. Returns how many there
-// are.
+// parts, the four of the closest circuit of them and the ten ends of their
+// bands; all but the tolerance, which the writers take from the answer.
+// Returns how many there are.
 std::size_t Velichiny(const Otvet& o, std::array<Velichina, POLYA.size()>& v);
 
 // The answer as one CSV record, and the header line that comes first.

@@ -19,5 +19,9 @@ void ZapisatJson(Tekst& t, const Otvet& o) {
       Dobavit(t, "null");
     }
   }
+  if (o.ryad != nullptr) {
+    Pechat(t, ",\"%s\":", {POLYA.back()});
+    Tochno(t, o.dopusk, Format::Json);
+  }
   Dobavit(t, "}\n");
 }

@@ -16,6 +16,11 @@ constexpr std::size_t LABEL = [] {
   return n;
 }();
 constexpr std::size_t NUMBER = 15;
+// The shortest text of a double, the tolerance's: at most 24 characters.
+constexpr std::size_t PROCENT = 24;
+// What pads a column of the pairs.
+constexpr std::string_view SPACES = "         ";
+static_assert(SPACES.size() == PAIR_DEVIATION_WIDTH);
 
 // The longest answer: the echo of 80 kept characters, every text, twelve
 // numbers, the combination code and the longest label four times; then the
@@ -28,11 +33,13 @@ constexpr std::size_t OTVET_MAX = [] {
     n += line.size() + LABEL;
   }
   const std::size_t band =
-      std::max(BAND.size(), PAIR_BAND.size()) + LABEL + 3 * NUMBER;
+      std::max(BAND.size(), PAIR_BAND.size()) + LABEL + 2 * NUMBER + PROCENT;
   const std::size_t neighbour = std::max(PART_C.size(), PART_L.size()) +
                                 IN_SERIES.size() + WITH_PART.size() +
                                 2 * (LABEL + NUMBER) + band;
-  const std::size_t pairs = PAIRS.size() + 8 + PAR * (PAIR.size() + 6 * NUMBER);
+  const std::size_t pairs =
+      PAIRS.size() + 8 +
+      PAR * (PAIR.size() + PAIR_DEVIATION_WIDTH + PAIR_R.size() + 6 * NUMBER);
   return n + SERIES.size() + 8 + 4 * neighbour + 1 + pairs + band + 1;
 }();
 static_assert(OTVET_MAX <= sizeof(Tekst::bytes));
@@ -90,9 +97,13 @@ void Pary(Tekst& t, const Otvet& o) {
   Pechat(t, PAIRS, {o.ryad->imya});
   for (std::size_t i = 0; i < o.n_par; ++i) {
     const Kontur& k = o.pary[i];
-    Pechat(t, PAIR,
-           {k.L, k.C, k.F, Otklonenie(k.F, o.F) * 100, k.R,
-            Otklonenie(k.R, o.R) * 100});
+    Pechat(t, PAIR, {k.L, k.C, k.F});
+    const std::size_t column = t.n;
+    Pechat(t, PAIR_DEVIATION, {Otklonenie(k.F, o.F) * 100});
+    Dobavit(t,
+            SPACES.substr(0, PAIR_DEVIATION_WIDTH -
+                                 std::min(t.n - column, PAIR_DEVIATION_WIDTH)));
+    Pechat(t, PAIR_R, {k.R, Otklonenie(k.R, o.R) * 100});
   }
   Polosu(t, PAIR_BAND, o.polosa_pary, o.pary[0].F, o.dopusk);
   Dobavit(t, "\n");

@@ -107,5 +107,13 @@ std::size_t Velichiny(const Otvet& o, std::array<Velichina, POLYA.size()>& v) {
   for (const float x : {k.L, k.C, k.F, k.R}) {
     v[n++] = {x, o.n_par > 0};
   }
+  for (const Podbor* p : {&o.podbor_L, &o.podbor_C}) {
+    for (const Sosed* s : {&p->nizhe, &p->vyshe}) {
+      v[n++] = {s->polosa.nachalo, s->est};
+      v[n++] = {s->polosa.konec, s->est};
+    }
+  }
+  v[n++] = {o.polosa_pary.nachalo, o.n_par > 0};
+  v[n++] = {o.polosa_pary.konec, o.n_par > 0};
   return n;
 }

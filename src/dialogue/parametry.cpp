@@ -1,5 +1,6 @@
 #include "parametry.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -30,11 +31,13 @@ constexpr std::array<Znachimyi, 3> ZNACHIMYE{{
 static_assert(ZNACHIMYE.back().oshibka == Oshibka::Dopusk,
               "an option is missing");
 
-Parametry Oshibochno(Oshibka oshibka, const char* slovo) {
+Parametry Oshibochno(Oshibka oshibka, const char* slovo,
+                     const char* znachenie = nullptr) {
   Parametry p;
   p.deistvie = Deistvie::Oshibka;
   p.oshibka = oshibka;
   p.slovo = slovo;
+  p.znachenie = znachenie;
   return p;
 }
 
@@ -54,26 +57,43 @@ bool Est(std::string_view arg, std::string_view option) {
          (arg.size() == option.size() || arg[option.size()] == '=');
 }
 
-// A percentage greater than 0 and less than 100: digits, with one decimal
-// point or comma among them. 0 for anything else.
-double Procent(std::string_view s) {
+// A percentage: digits, with one decimal point or comma among them, and a %
+// after them or not; negative for anything else. `menshe` tells whether it
+// is below 100 as typed, whatever the double it is read into.
+double Procent(std::string_view s, bool& menshe) {
+  s.remove_suffix(s.ends_with('%') ? 1 : 0);
+  // A fraction longer than a double tells apart is read to here, rather
+  // than overflowing into no number at all.
+  constexpr double KEPT = 1e18;
   double p = 0;
   double del = 1;
+  int whole = 0;
   bool zap = false;
   bool digits = false;
   for (const char ch : s) {
-    if (ch >= '0' && ch <= '9') {
+    if (ch >= '0' && ch <= '9' && !(zap && p >= KEPT)) {
       p = p * 10 + (ch - '0');
       del *= zap ? 10 : 1;
+      whole = zap ? whole : std::min(whole * 10 + (ch - '0'), 100);
       digits = true;
     } else if ((ch == '.' || ch == ',') && !zap) {
       zap = true;
-    } else {
-      return 0;
+    } else if (ch < '0' || ch > '9') {
+      return -1;
     }
   }
-  p /= del;
-  return digits && p < 100 ? p : 0;
+  menshe = whole < 100;
+  return digits ? p / del : -1;
+}
+
+// Whether two words are the same but for the case of their Latin letters.
+bool Odinakovo(std::string_view a, std::string_view b) {
+  const auto malaya = [](char ch) {
+    return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
+  };
+  return std::equal(
+      a.begin(), a.end(), b.begin(), b.end(),
+      [&malaya](char x, char y) { return malaya(x) == malaya(y); });
 }
 
 const Znachimyi* NaitiZnachimyi(std::string_view arg) {
@@ -85,18 +105,27 @@ const Znachimyi* NaitiZnachimyi(std::string_view arg) {
   return nullptr;
 }
 
-// Sets what the value option `o` asks for; false when the value is unknown.
-bool Vybrat(Parametry& p, const Znachimyi& o, const char* value) {
+// Sets what the value option `o` asks for; false when the value is unknown,
+// with what is wrong with it in `oshibka`.
+bool Vybrat(Parametry& p, const Znachimyi& o, const char* value,
+            Oshibka& oshibka) {
+  oshibka = o.oshibka;
   if (o.oshibka == Oshibka::Ryad) {
     p.ryad = NaitiRyad(value);
     return p.ryad != nullptr;
   }
   if (o.oshibka == Oshibka::Dopusk) {
-    p.dopusk = Procent(value);
-    return p.dopusk > 0;
+    bool menshe = false;
+    const double dopusk = Procent(value, menshe);
+    if (dopusk > 0 && dopusk < 100) {
+      p.dopusk = dopusk;
+      return true;
+    }
+    oshibka = menshe && dopusk >= 100 ? Oshibka::Okruglenie : oshibka;
+    return false;
   }
   for (const Imya& f : FORMATY) {
-    if (f.imya == value) {
+    if (Odinakovo(f.imya, value)) {
       p.format = f.format;
       return true;
     }
@@ -115,8 +144,10 @@ Parametry Razbor(int argc, char** argv) {
   }
   int entries = 1;
   bool options = true;
-  // The tolerance as given, until a series is known to go with it.
+  // The tolerance as given, option and value, until a series is known to go
+  // with it; its value apart when it is a word of its own.
   const char* dopusk = nullptr;
+  const char* dopusk_znachenie = nullptr;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     // A lone "-" is no option; with the entries, it is an empty line.
@@ -132,20 +163,25 @@ Parametry Razbor(int argc, char** argv) {
     } else if (arg == "-V" || arg == "--version") {
       p.deistvie = first ? Deistvie::Versiya : p.deistvie;
     } else if (const auto* o = NaitiZnachimyi(arg)) {
+      const int option = i;
       const char* value = Znachenie(o->imya, argc, argv, i);
       if (value == nullptr) {
         return Oshibochno(Oshibka::Znachenie, argv[i]);
       }
-      if (!Vybrat(p, *o, value)) {
-        return Oshibochno(o->oshibka, value);
+      Oshibka oshibka{};
+      if (!Vybrat(p, *o, value, oshibka)) {
+        return Oshibochno(oshibka, value);
       }
-      dopusk = o->oshibka == Oshibka::Dopusk ? argv[i] : dopusk;
+      if (o->oshibka == Oshibka::Dopusk) {
+        dopusk = argv[option];
+        dopusk_znachenie = option == i ? nullptr : value;
+      }
     } else {
       return Oshibochno(Oshibka::Parametr, argv[i]);
     }
   }
   if (dopusk != nullptr && p.ryad == nullptr) {
-    return Oshibochno(Oshibka::BezRyada, dopusk);
+    return Oshibochno(Oshibka::BezRyada, dopusk, dopusk_znachenie);
   }
   argv[entries] = nullptr;
   p.zapisi = entries > 1 ? argv + 1 : nullptr;

@@ -9,7 +9,16 @@ enum class Deistvie { Otvety, Spravka, Versiya, Oshibka };
 enum class Format { Text, Csv, Json };
 
 // What was wrong with the command line.
-enum class Oshibka { Parametr, Format, Ryad, Znachenie, Dopusk, BezRyada };
+enum class Oshibka {
+  Parametr,
+  Format,
+  Ryad,
+  Znachenie,
+  Dopusk,
+  // A tolerance below 100 as typed that a double holds as 100.
+  Okruglenie,
+  BezRyada,
+};
 
 struct Parametry {
   Deistvie deistvie = Deistvie::Otvety;
@@ -21,19 +30,21 @@ struct Parametry {
   // The entries given as arguments, in a list that ends with a null pointer;
   // null when they come from standard input.
   char* const* zapisi = nullptr;
-  // What was wrong, and the word it was wrong in.
+  // What was wrong, and the word it was wrong in; with the value that
+  // followed an option as a word of its own, that value too.
   Oshibka oshibka = Oshibka::Parametr;
   const char* slovo = nullptr;
+  const char* znachenie = nullptr;
 };
 
 // -h and --help ask for the usage text, -V and --version for the version;
 // the first of them counts. --format, --series and --tolerance take a
-// value, after = or as the next argument; a tolerance is a percentage
-// greater than 0 and less than 100, with a decimal point or comma, and
-// needs a series. Options may stand anywhere before "--", which ends
-// them; every other argument is an entry, and the entries are moved to the
-// front of argv. An unknown option or value is an error whatever else is
-// given.
+// value, after = or as the next argument; the name of a format may be in
+// either case; a tolerance is a percentage greater than 0 and less than 100,
+// with a decimal point or comma and a % after it or not, and needs a series.
+// Options may stand anywhere before "--", which ends them; every other argument
+// is an entry, and the entries are moved to the front of argv. An unknown
+// option or value is an error whatever else is given.
 Parametry Razbor(int argc, char** argv);
 
 // Standard input is the dialogue: the report, with no entries as arguments.

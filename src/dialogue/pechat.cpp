@@ -91,8 +91,10 @@ void Chislo(Tekst& t, double x, const Pole& pole) {
   } else if (pole.vid == 'f') {
     Fiksirovannoe(t, x, pole);
   } else {
-    const auto [end, error] = std::to_chars(Start(t), Limit(t), x,
-                                            std::chars_format::general, DIGITS);
+    const auto [end, error] =
+        pole.vid == 'v' ? std::to_chars(Start(t), Limit(t), x)
+                        : std::to_chars(Start(t), Limit(t), x,
+                                        std::chars_format::general, DIGITS);
     if (error == std::errc()) {
       Until(t, end);
     }
@@ -115,12 +117,6 @@ void Celoe(Tekst& t, int n) {
 
 }  // namespace
 
-void Dobavit(Tekst& t, std::string_view s) {
-  const std::size_t k = std::min(s.size(), t.bytes.size() - t.n);
-  std::copy_n(s.data(), k, Start(t));
-  t.n += k;
-}
-
 void Pechat(Tekst& t, std::string_view fmt, std::initializer_list<Arg> args) {
   const Arg* arg = args.begin();
   for (std::size_t p = 0; p < fmt.size(); ++p) {
@@ -138,7 +134,8 @@ void Pechat(Tekst& t, std::string_view fmt, std::initializer_list<Arg> args) {
     if (arg == args.end()) {
       break;
     }
-    if ((pole.vid == 'g' || pole.vid == 'f') && arg->kind == 'g') {
+    const bool number = pole.vid == 'g' || pole.vid == 'f' || pole.vid == 'v';
+    if (number && arg->kind == 'g') {
       Chislo(t, arg->number, pole);
     } else if (pole.vid == 's' && arg->kind == 's') {
       Dobavit(t, arg->text);
@@ -149,7 +146,8 @@ void Pechat(Tekst& t, std::string_view fmt, std::initializer_list<Arg> args) {
   }
 }
 
-void Tochno(Tekst& t, float x, Format format) {
+template <typename T>
+void Tochno(Tekst& t, T x, Format format) {
   if (!std::isfinite(x)) {
     Dobavit(t, NeChislo(x, format));
     return;
@@ -159,3 +157,7 @@ void Tochno(Tekst& t, float x, Format format) {
     Until(t, end);
   }
 }
+
+void Tochno(Tekst& t, float x, Format format) { Tochno<float>(t, x, format); }
+
+void Tochno(Tekst& t, double x, Format format) { Tochno<double>(t, x, format); }

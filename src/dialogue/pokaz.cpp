@@ -88,7 +88,7 @@ void Kolichestva(Tekst& t, const Otvet& o) {
            {Istina(!Vychislyaetsya(o.tip, MARKERS[i])), Osoboe(x[i])});
   }
   if (o.ryad != nullptr) {
-    Pechat(t, ",\"series\":\"%s\",\"tolerance\":\"%g\"",
+    Pechat(t, ",\"series\":\"%s\",\"tolerance\":\"%v\"",
            {o.ryad->imya, o.dopusk});
   }
 }
@@ -221,7 +221,7 @@ void ZapisatSpravochnik(Tekst& t) {
   }
   Dobavit(t, "],\"series\":[");
   for (const Ryad& r : Ryady()) {
-    Pechat(t, "%s{\"name\":\"%s\",\"tolerance\":\"%g\"}",
+    Pechat(t, "%s{\"name\":\"%s\",\"tolerance\":\"%v\"}",
            {Zapyataya(&r == Ryady().data()), r.imya, r.dopusk});
   }
   Dobavit(t, "]}\n");

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <cstdio>
 
 #include "../arithmetic/arithmetic.h"
@@ -50,32 +51,90 @@ std::size_t Utf8(std::string_view s) {
   return n;
 }
 
+constexpr std::string_view HEX = "0123456789ABCDEF";
+
 // A byte a terminal would not show as a character of its own: as \xNN.
 void Kod(Tekst& t, unsigned char b) {
-  constexpr std::string_view HEX = "0123456789ABCDEF";
   const char code[] = {'\\', 'x', HEX[b >> 4U], HEX[b & 0xFU]};
   Dobavit(t, {code, sizeof code});
 }
 
-// Dropped bytes as they came: printable characters as they are, in the
-// encoding of the program's texts where it has them; control characters
-// and bytes that are no UTF-8 in a form a terminal can print.
-void Pokazat(Tekst& t, std::string_view s, bool bolshe) {
-  while (!s.empty()) {
-    const std::size_t n = Utf8(s);
-    const auto lead = static_cast<unsigned char>(s[0]);
-    // C0 and C1 controls and DEL; a C1 control is U+0080 to U+009F.
-    const bool control =
-        lead < 0x20 || lead == 0x7F ||
-        (n == 2 && lead == 0xC2 && static_cast<unsigned char>(s[1]) < 0xA0);
-    char znak[4];
-    const std::size_t k = n == 0 || control ? 0 : Znak(s.substr(0, n), znak);
-    if (k > 0) {
-      Dobavit(t, {znak, k});
-    }
-    for (std::size_t i = 0; k == 0 && i < std::max<std::size_t>(n, 1); ++i) {
+// A character by its code point: \uNNNN, or \UNNNNNNNN past the first plane.
+void Nomer(Tekst& t, char32_t c) {
+  const std::size_t digits = c <= 0xFFFF ? 4 : 8;
+  std::array<char, 10> code{'\\', digits == 4 ? 'u' : 'U'};
+  for (std::size_t i = 0; i < digits; ++i) {
+    code[2 + i] = HEX[(c >> (4 * (digits - 1 - i))) & 0xFU];
+  }
+  Dobavit(t, {code.data(), 2 + digits});
+}
+
+// The code point of one whole UTF-8 character.
+char32_t Kodpoint(std::string_view s) {
+  const auto b = [&s](std::size_t i) {
+    return static_cast<char32_t>(static_cast<unsigned char>(s[i]));
+  };
+  char32_t c = s.size() == 1 ? b(0) : b(0) & (0x7FU >> s.size());
+  for (std::size_t i = 1; i < s.size(); ++i) {
+    c = (c << 6U) | (b(i) & 0x3FU);
+  }
+  return c;
+}
+
+// Characters that take no room on a screen, a byte-order mark among them:
+// between the quotes they would look like nothing at all.
+constexpr std::array<char32_t, 7> NEVIDIMYE{0x200B, 0x200C, 0x200D, 0x200E,
+                                            0x200F, 0x2060, 0xFEFF};
+static_assert(NEVIDIMYE.back() == 0xFEFF);
+
+// One dropped character of `n` bytes (0: a byte that is no UTF-8): as it is,
+// in the encoding of the program's texts; control characters and bytes that
+// are no UTF-8 as \xNN; an invisible character, and one that encoding lacks,
+// by its code point.
+void Simvol(Tekst& t, std::string_view s, std::size_t n) {
+  const auto lead = static_cast<unsigned char>(s[0]);
+  // C0 and C1 controls and DEL; a C1 control is U+0080 to U+009F.
+  const bool control =
+      lead < 0x20 || lead == 0x7F ||
+      (n == 2 && lead == 0xC2 && static_cast<unsigned char>(s[1]) < 0xA0);
+  if (n == 0 || control) {
+    for (std::size_t i = 0; i < std::max<std::size_t>(n, 1); ++i) {
       Kod(t, static_cast<unsigned char>(s[i]));
     }
+    return;
+  }
+  const char32_t c = Kodpoint(s.substr(0, n));
+  char znak[4];
+  const bool vidim =
+      std::find(NEVIDIMYE.begin(), NEVIDIMYE.end(), c) == NEVIDIMYE.end();
+  const std::size_t k = vidim ? Znak(s.substr(0, n), znak) : 0;
+  if (k > 0) {
+    Dobavit(t, {znak, k});
+  } else {
+    Nomer(t, c);
+  }
+}
+
+// How many bytes a warning quotes at most: a character is quoted whole, if
+// there is room for the longest one, or not at all, and nothing after it.
+constexpr std::size_t SHOWN = std::tuple_size_v<decltype(Zametki::otbros)>;
+constexpr std::size_t CHARACTER = 4;
+
+// Dropped bytes as they came, each character as Simvol shows it, and `…`
+// when more was dropped than is shown.
+void Pokazat(Tekst& t, std::string_view s, bool bolshe) {
+  std::size_t fit = 0;
+  while (fit < s.size() &&
+         ((static_cast<unsigned char>(s[fit]) & 0xC0U) == 0x80U
+              ? fit < SHOWN
+              : fit + CHARACTER <= SHOWN)) {
+    ++fit;
+  }
+  bolshe = bolshe || fit < s.size();
+  s = s.substr(0, fit);
+  while (!s.empty()) {
+    const std::size_t n = Utf8(s);
+    Simvol(t, s, n);
     s.remove_prefix(std::max<std::size_t>(n, 1));
   }
   if (bolshe) {
@@ -83,29 +142,77 @@ void Pokazat(Tekst& t, std::string_view s, bool bolshe) {
   }
 }
 
-void Skazat(const Tekst& t) { std::fwrite(t.bytes.data(), 1, t.n, stderr); }
+// The warning for characters past the 80th says how many a line keeps.
+static_assert(LLL - 1 == 80 && PAST_80.find(" 80 ") != std::string_view::npos);
+
+// Which of the noted bytes a warning quotes.
+enum class Vid {
+  Otbros,  // the characters the reader does not keep
+  Sverh,   // those past the 80th
+  Vse,     // all, with the characters kept before a w in their places
+};
+
+// The bytes of that kind in the order they were typed: for Vid::Vse with
+// `kept`, what the line kept, among them.
+struct Vyborka {
+  std::array<char, LLL - 1 + SHOWN> bytes;
+  std::size_t n = 0;
+};
+Vyborka Vybrat(const Zametki& z, Vid vid, std::string_view kept = {}) {
+  Vyborka v;
+  std::size_t k = 0;
+  for (std::size_t i = 0; i < z.n; ++i) {
+    const bool sverh = z.pered[i] == Zametki::SVERH;
+    if ((vid == Vid::Otbros && sverh) || (vid == Vid::Sverh && !sverh)) {
+      continue;
+    }
+    const std::size_t pered = std::min<std::size_t>(z.pered[i], kept.size());
+    for (; k < pered; ++k) {
+      v.bytes[v.n++] = kept[k];
+    }
+    v.bytes[v.n++] = z.otbros[i];
+  }
+  for (; k < kept.size(); ++k) {
+    v.bytes[v.n++] = kept[k];
+  }
+  return v;
+}
+
+// A warning that quotes bytes, when there are any.
+void Citirovat(Tekst& tx, std::string_view line, const Vyborka& v, bool bolshe,
+               std::string_view gde, int stroka) {
+  if (v.n == 0 && !bolshe) {
+    return;
+  }
+  Tekst quoted;
+  Pokazat(quoted, {v.bytes.data(), v.n}, bolshe);
+  Pechat(tx, line,
+         {gde, stroka, std::string_view(quoted.bytes.data(), quoted.n)});
+}
 
 }  // namespace
 
 void Preduprezhdat(const Terminal& t, const Vhod& in, int tip, const char* str,
                    bool& podskazat) {
   const Zametki& z = in.zametki;
-  // Of a q line only that it ended the input counts.
-  const bool dropped = z.n > 0 && tip != 101;
+  // Of a q line only that it ended the input counts; of a w line, what it
+  // kept goes with it.
+  const bool dropped = tip != 101 && (z.n > 0 || z.bolshe || z.bolshe_sverh ||
+                                      (tip == 100 && str[0] != '\0'));
   const std::string_view gde = GDE[in.args != nullptr ? 1 : 0];
   const std::string_view hvost = tip == 0 ? Hvost(str) : "";
   const bool odna = podskazat && tip == 0 && Metok(str) == 1;
   if (!dropped && hvost.empty() && !z.prervano && !odna) {
     return;
   }
-  // The answers so far go out first.
-  std::fflush(t.out);
   Tekst tx;
-  if (dropped) {
-    Tekst otbros;
-    Pokazat(otbros, {z.otbros.data(), z.n}, z.bolshe);
-    Pechat(tx, tip == 100 ? W_AMONG : DROPPED,
-           {gde, z.stroka, std::string_view(otbros.bytes.data(), otbros.n)});
+  if (dropped && tip == 100) {
+    Citirovat(tx, W_AMONG, Vybrat(z, Vid::Vse, str), z.bolshe || z.bolshe_sverh,
+              gde, z.stroka);
+  } else if (dropped) {
+    Citirovat(tx, DROPPED, Vybrat(z, Vid::Otbros), z.bolshe, gde, z.stroka);
+    Citirovat(tx, PAST_80, Vybrat(z, Vid::Sverh), z.bolshe_sverh, gde,
+              z.stroka);
   }
   if (!hvost.empty()) {
     Pechat(tx, TAIL, {gde, z.stroka, hvost});
@@ -117,5 +224,5 @@ void Preduprezhdat(const Terminal& t, const Vhod& in, int tip, const char* str,
     Dobavit(tx, ONE_ARGUMENT);
     podskazat = false;
   }
-  Skazat(tx);
+  Warn(t, {tx.bytes.data(), tx.n});
 }

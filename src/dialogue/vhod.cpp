@@ -30,6 +30,29 @@ bool SledZapis(Vhod& in) {
   return true;
 }
 
+// The first character other than a space, a tab or a line end.
+const char* Nepustoi(const char* from, const char* to) {
+  return std::find_if(from, to, [](char ch) {
+    return ch != ' ' && ch != '\t' && ch != '\r' && ch != '\n';
+  });
+}
+
+bool EstTekst(const char* from, const char* to) {
+  return Nepustoi(from, to) != to;
+}
+
+// An argument's line ends, if any, are passed over: the rest of it is the
+// rest of its line.
+Ostatok OstalosArgumentov(const Vhod& in) {
+  Ostatok o;
+  o.v_stroke = EstTekst(in.pos, in.pos + std::strlen(in.pos));
+  o.dalshe = o.v_stroke;
+  for (char* const* a = in.args; *a != nullptr && !o.dalshe; ++a) {
+    o.dalshe = EstTekst(*a, *a + std::strlen(*a));
+  }
+  return o;
+}
+
 }  // namespace
 
 bool Dalshe(Vhod& in) {
@@ -44,25 +67,20 @@ bool Dalshe(Vhod& in) {
   return more;
 }
 
-Ostatok Ostalos(const Vhod& in) {
-  const auto text = [](const char* from, const char* to) {
-    return std::find_if(from, to, [](char ch) {
-             return ch != ' ' && ch != '\t' && ch != '\r' && ch != '\n';
-           }) != to;
-  };
-  Ostatok o;
+Ostatok Ostalos(Vhod& in) {
   if (in.args != nullptr) {
-    // An argument's line ends, if any, are passed over: the rest of it is
-    // the rest of its line.
-    o.v_stroke = text(in.pos, in.pos + std::strlen(in.pos));
-    o.dalshe = o.v_stroke;
-    for (char* const* a = in.args; *a != nullptr && !o.dalshe; ++a) {
-      o.dalshe = text(*a, *a + std::strlen(*a));
-    }
-    return o;
+    return OstalosArgumentov(in);
   }
-  const char* line_end = std::find(in.pos, in.end, '\n');
-  o.v_stroke = text(in.pos, line_end);
-  o.dalshe = text(in.pos, in.end);
-  return o;
+  bool line_ended = false;
+  for (;;) {
+    const char* next = Nepustoi(in.pos, in.end);
+    line_ended = line_ended || std::find(in.pos, next, '\n') != next;
+    if (next != in.end) {
+      return {!line_ended, true};
+    }
+    if (in.terminal == nullptr ||
+        !TerminalReadOn(*in.terminal, &in.pos, &in.end)) {
+      return {};
+    }
+  }
 }

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "../common/texts.h"
 #include "dialogue.h"
 
@@ -9,12 +11,47 @@ int Pokazat(const Terminal& t, std::string_view text) {
   return std::fflush(t.out) == 0 ? 0 : WriteFailed();
 }
 
+// Appends `s` to a message for standard error, after writing out what the
+// message holds when `s` does not fit.
+void Dopisat(Tekst& t, std::string_view s) {
+  if (t.bytes.size() - t.n < s.size()) {
+    std::fwrite(t.bytes.data(), 1, t.n, stderr);
+    t.n = 0;
+  }
+  Dobavit(t, s);
+}
+
+// A word of the command line, in UTF-8, in the encoding of the program's
+// texts: a character that encoding lacks is shown as '?'. Bytes that are no
+// UTF-8 come through as they are where the texts are UTF-8.
+void Slovo(Tekst& t, std::string_view s) {
+  while (!s.empty()) {
+    const auto lead = static_cast<unsigned char>(s[0]);
+    const std::size_t n = lead < 0xC0   ? 1
+                          : lead < 0xE0 ? 2
+                          : lead < 0xF0 ? 3
+                                        : 4;
+    char znak[4];
+    const std::size_t k = Znak(s.substr(0, n), znak);
+    Dopisat(t, k > 0 ? std::string_view(znak, k) : "?");
+    s.remove_prefix(std::min(n, s.size()));
+  }
+}
+
+static_assert(OSHIBKI.size() == static_cast<std::size_t>(Oshibka::BezRyada) + 1,
+              "a message for each kind of error");
+
 // What was wrong with the command line, on standard error; status 2.
 int Otkazat(const Parametry& p) {
-  const std::string_view what = OSHIBKI[static_cast<std::size_t>(p.oshibka)];
-  std::fwrite(what.data(), 1, what.size(), stderr);
-  std::fputs(p.slovo, stderr);
-  std::fwrite(SEE_HELP.data(), 1, SEE_HELP.size(), stderr);
+  Tekst tx;
+  Dopisat(tx, OSHIBKI[static_cast<std::size_t>(p.oshibka)]);
+  Slovo(tx, p.slovo);
+  if (p.znachenie != nullptr) {
+    Dopisat(tx, " ");
+    Slovo(tx, p.znachenie);
+  }
+  Dopisat(tx, SEE_HELP);
+  std::fwrite(tx.bytes.data(), 1, tx.n, stderr);
   return 2;
 }
 
@@ -50,6 +87,7 @@ int Zapusk(Terminal& t, const Parametry& p) {
 }  // namespace
 
 int Programma(int argc, char** argv) {
+  argv = CommandLine(argc, argv);
   const Parametry p = Razbor(argc, argv);
   Terminal t = TerminalOpen(Istochnik(p));
   const int status = Zapusk(t, p);

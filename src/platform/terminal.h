@@ -8,6 +8,10 @@
 
 struct Terminal {
   std::FILE* out;
+  // Where the warnings go: standard output's own stream when both outputs
+  // are one file, so that each stands between the answers it belongs
+  // between; else standard error.
+  std::FILE* warnings;
   // Standard input and output are both a terminal: only then do the pause,
   // the clearing and the line editor act.
   bool interactive;
@@ -38,11 +42,26 @@ Terminal TerminalOpen(Input input);
 // Gives the console back as the session found it.
 void TerminalClose(const Terminal& t);
 
-// Puts everything written so far on the screen, then takes in more of
-// standard input: the next line the editor returns, or what one read of a
-// file, a pipe or a console gives. False at the end of the input or when it
-// failed (then `error` says why).
+// Puts out everything written so far, answers and warnings, then takes in
+// more of standard input: the next line the editor returns, or what one read
+// of a file, a pipe or a console gives. False at the end of the input or when
+// it failed (then `error` says why).
 bool TerminalRead(Terminal& t, const char** begin, const char** end);
+
+// Takes in more of standard input only if it is there without waiting: of
+// a regular file the next piece always, of a pipe or a terminal what has
+// arrived; nothing in the dialogue at a terminal, whose lines are the
+// editor's. False when there is no more at hand.
+bool TerminalReadOn(Terminal& t, const char** begin, const char** end);
+
+// Writes a warning about the input where it keeps its place among the
+// answers written so far and those that follow.
+void Warn(const Terminal& t, std::string_view text);
+
+// The words of the command line, `argc` of them, in UTF-8: as `argv` has
+// them, or where the system hands a program its words in another encoding,
+// from its own. Sets `argc` to how many there are.
+char** CommandLine(int& argc, char** argv);
 
 // Whether the write that failed last found its reader gone (a pipe closed at
 // the other end): the reader wanted no more output, which is no failure.

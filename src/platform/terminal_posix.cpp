@@ -1,5 +1,6 @@
 #include <langinfo.h>
 #include <poll.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -83,6 +84,21 @@ void UserLocale() {
   }
 }
 
+// Standard output that is no terminal is written in large pieces: a pipe or
+// /dev/null would get 4 KiB at a time. Standard error in a file of its own
+// is kept back as well, and both go out before each read of the input.
+char out_buffer[65536];
+char err_buffer[16384];
+
+// Standard output and standard error are one file (2>&1): written through
+// one stream, the warnings keep their place among the answers.
+bool OneFile() {
+  struct stat out {};
+  struct stat err {};
+  return fstat(STDOUT_FILENO, &out) == 0 && fstat(STDERR_FILENO, &err) == 0 &&
+         out.st_dev == err.st_dev && out.st_ino == err.st_ino;
+}
+
 }  // namespace
 
 Terminal TerminalOpen(Input input) {
@@ -90,23 +106,34 @@ Terminal TerminalOpen(Input input) {
   // a file grown to the size limit, and the history stays in memory.
   std::signal(SIGPIPE, SIG_IGN);
   std::signal(SIGXFSZ, SIG_IGN);
-  std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
-  const bool interactive = input == Input::Dialogue &&
-                           isatty(STDIN_FILENO) != 0 &&
-                           isatty(STDOUT_FILENO) != 0;
+  const bool screen = isatty(STDOUT_FILENO) != 0;
+  if (screen) {
+    std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
+  } else {
+    std::setvbuf(stdout, out_buffer, _IOFBF, sizeof out_buffer);
+  }
+  const bool interactive =
+      input == Input::Dialogue && isatty(STDIN_FILENO) != 0 && screen;
+  std::FILE* warnings = OneFile() ? stdout : stderr;
   if (interactive) {
     UserLocale();
     SignalsOpen(STDIN_FILENO);
     editing = EditorOpen(stdout);
+  } else if (warnings == stderr) {
+    std::setvbuf(stderr, err_buffer, _IOFBF, sizeof err_buffer);
   }
   keyboard = !editing && isatty(STDIN_FILENO) != 0;
-  return {stdout, interactive, isatty(STDOUT_FILENO) != 0, 0, {}};
+  return {stdout, warnings, interactive, screen, 0, {}};
 }
 
-void TerminalClose(const Terminal& /*t*/) { EditorClose(); }
+void TerminalClose(const Terminal& t) {
+  EditorClose();
+  std::fflush(t.warnings);
+}
 
 bool TerminalRead(Terminal& t, const char** begin, const char** end) {
   std::fflush(t.out);
+  std::fflush(t.warnings);
   if (editing) {
     return EditorLine(begin, end, t.error);
   }
@@ -143,6 +170,31 @@ bool TerminalRead(Terminal& t, const char** begin, const char** end) {
     }
   }
 }
+
+bool TerminalReadOn(Terminal& t, const char** begin, const char** end) {
+  // A regular file is always ready: reading it never waits.
+  pollfd p{STDIN_FILENO, POLLIN, 0};
+  if (t.interactive || poll(&p, 1, 0) <= 0) {
+    return false;
+  }
+  ssize_t got = 0;
+  do {
+    got = read(STDIN_FILENO, t.buffer, sizeof t.buffer);
+  } while (got < 0 && errno == EINTR);
+  if (got <= 0) {
+    return false;
+  }
+  const auto n = static_cast<std::size_t>(got);
+  *begin = t.buffer;
+  *end = t.buffer + (keyboard ? DropEscapes(t.buffer, n) : n);
+  return true;
+}
+
+void Warn(const Terminal& t, std::string_view text) {
+  std::fwrite(text.data(), 1, text.size(), t.warnings);
+}
+
+char** CommandLine(int& /*argc*/, char** argv) { return argv; }
 
 void Pause(const Terminal& t) {
   if (!t.interactive) {

@@ -25,7 +25,9 @@ void WebInput(const char* begin, const char* end) {
   input_end = end;
 }
 
-Terminal TerminalOpen(Input /*input*/) { return {stdout, false, false, 0, {}}; }
+Terminal TerminalOpen(Input /*input*/) {
+  return {stdout, stderr, false, false, 0, {}};
+}
 
 void TerminalClose(const Terminal& t) { std::fflush(t.out); }
 
@@ -39,6 +41,21 @@ bool TerminalRead(Terminal& t, const char** begin, const char** end) {
   input = input_end;
   return true;
 }
+
+// The page puts the whole input in hand at once.
+bool TerminalReadOn(Terminal& /*t*/, const char** /*begin*/,
+                    const char** /*end*/) {
+  return false;
+}
+
+// The page takes standard output and standard error apart; what it has been
+// given of the one is whole when a piece of the other comes.
+void Warn(const Terminal& t, std::string_view text) {
+  std::fflush(t.out);
+  std::fwrite(text.data(), 1, text.size(), t.warnings);
+}
+
+char** CommandLine(int& /*argc*/, char** argv) { return argv; }
 
 bool ReaderGone() { return false; }
 

@@ -1,6 +1,8 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <algorithm>
 #include <array>
@@ -8,6 +10,8 @@
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "terminal.h"
 
@@ -57,6 +61,40 @@ bool Typed(const INPUT_RECORD& r, bool down) {
          r.Event.KeyEvent.uChar.UnicodeChar != 0;
 }
 
+// Standard output that is no console is written in large pieces; standard
+// error in a file of its own is kept back as well, and both go out before
+// each read of the input.
+char out_buffer[65536];
+char err_buffer[16384];
+
+HANDLE Handle(std::FILE* f) {
+  return reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(f)));
+}
+
+// Whether standard output and standard error are one file. The system tells
+// it of files on a disk only: of a pipe, a console or the NUL device it is
+// not known.
+enum class Odin { Da, Net, Neizvestno };
+Odin OneFile() {
+  BY_HANDLE_FILE_INFORMATION out{};
+  BY_HANDLE_FILE_INFORMATION err{};
+  const HANDLE o = Handle(stdout);
+  const HANDLE e = Handle(stderr);
+  if (GetFileType(o) != FILE_TYPE_DISK || GetFileType(e) != FILE_TYPE_DISK ||
+      GetFileInformationByHandle(o, &out) == 0 ||
+      GetFileInformationByHandle(e, &err) == 0) {
+    return Odin::Neizvestno;
+  }
+  const bool same = out.dwVolumeSerialNumber == err.dwVolumeSerialNumber &&
+                    out.nFileIndexHigh == err.nFileIndexHigh &&
+                    out.nFileIndexLow == err.nFileIndexLow;
+  return same ? Odin::Da : Odin::Net;
+}
+
+// Where it is not known, a warning keeps its place by the answers before it
+// going out first and the warning itself at once.
+bool around = false;
+
 void Run(const Terminal& t, const char* command) {
   if (!t.interactive) {
     return;
@@ -81,13 +119,25 @@ Terminal TerminalOpen(Input input) {
   if (reads && !console_in) {
     _setmode(_fileno(stdin), _O_BINARY);
   }
-  std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
   const bool dialogue = input == Input::Dialogue && console_in;
   const bool screen = IsConsole(_fileno(stdout));
-  return {stdout, dialogue && screen, screen, 0, {}};
+  if (screen) {
+    std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
+  } else {
+    std::setvbuf(stdout, out_buffer, _IOFBF, sizeof out_buffer);
+  }
+  const Odin one = OneFile();
+  if (one == Odin::Net) {
+    std::setvbuf(stderr, err_buffer, _IOFBF, sizeof err_buffer);
+  }
+  around = one == Odin::Neizvestno;
+  return {
+      stdout, one == Odin::Da ? stdout : stderr, dialogue && screen, screen, 0,
+      {}};
 }
 
-void TerminalClose(const Terminal& /*t*/) {
+void TerminalClose(const Terminal& t) {
+  std::fflush(t.warnings);
   if (found != 0) {
     SetConsoleOutputCP(found);
   }
@@ -95,6 +145,7 @@ void TerminalClose(const Terminal& /*t*/) {
 
 bool TerminalRead(Terminal& t, const char** begin, const char** end) {
   std::fflush(t.out);
+  std::fflush(t.warnings);
   const int n = _read(_fileno(stdin), t.buffer, sizeof t.buffer);
   if (n > 0) {
     *begin = t.buffer;
@@ -106,6 +157,109 @@ bool TerminalRead(Terminal& t, const char** begin, const char** end) {
   return false;
 }
 
+// A file is read on at once; of a pipe only what is in it now; a console
+// would wait for a line.
+bool TerminalReadOn(Terminal& t, const char** begin, const char** end) {
+  const HANDLE in = Handle(stdin);
+  const DWORD type = GetFileType(in);
+  DWORD waiting = 0;
+  const bool ready =
+      type == FILE_TYPE_DISK ||
+      (type == FILE_TYPE_PIPE &&
+       PeekNamedPipe(in, nullptr, 0, nullptr, &waiting, nullptr) != 0 &&
+       waiting > 0);
+  const int n = ready ? _read(_fileno(stdin), t.buffer, sizeof t.buffer) : 0;
+  *begin = t.buffer;
+  *end = t.buffer + std::max(n, 0);
+  return n > 0;
+}
+
+void Warn(const Terminal& t, std::string_view text) {
+  if (around) {
+    std::fflush(t.out);
+  }
+  std::fwrite(text.data(), 1, text.size(), t.warnings);
+  if (around) {
+    std::fflush(t.warnings);
+  }
+}
+
+// The C runtime hands a program its words in the system's code page for
+// programs, which has no letters of most languages; the system keeps them
+// whole in UTF-16.
+char** CommandLine(int& argc, char** argv) {
+  int n = 0;
+  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &n);
+  if (wide == nullptr) {
+    return argv;
+  }
+  static std::vector<std::string> words(static_cast<std::size_t>(n));
+  static std::vector<char*> pointers(static_cast<std::size_t>(n) + 1);
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0,
+                                         nullptr, nullptr);
+    words[i].resize(static_cast<std::size_t>(std::max(size, 1)));
+    WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, words[i].data(), size, nullptr,
+                        nullptr);
+    pointers[i] = words[i].data();
+  }
+  LocalFree(wide);
+  argc = n;
+  return pointers.data();
+}
+
+// How often the console's input is looked at while the pause runs: far more
+// often than a person presses keys.
+constexpr DWORD WATCH_MS = 1;
+
+// Whether a typed key is pressed among the console input waiting now, past
+// its first record: that one may be the press the pause has yet to take.
+bool MorePressed(HANDLE in) {
+  std::array<INPUT_RECORD, 64> waiting{};
+  DWORD n = 0;
+  PeekConsoleInputW(in, waiting.data(), waiting.size(), &n);
+  return n > 1 &&
+         std::any_of(waiting.begin() + 1, waiting.begin() + n,
+                     [](const INPUT_RECORD& r) { return Typed(r, true); });
+}
+
+// Runs the system's pause and watches the console's input meanwhile: a paste
+// arrives at once, so the keys pressed with the one that ended the pause
+// are waiting as soon as it has taken that one; a person's next key comes
+// later. That moment is when the waiting input shrinks (or, when the pause
+// took its key before it could be seen, when input is first seen). True
+// when the pause ended with a paste.
+bool PauseEndedByPaste(const Terminal& t, HANDLE in) {
+  std::fflush(t.out);
+  STARTUPINFOW start{};
+  start.cb = sizeof start;
+  PROCESS_INFORMATION pause{};
+  wchar_t command[] = L"cmd.exe /c pause";
+  if (CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr,
+                     nullptr, &start, &pause) == 0) {
+    return false;
+  }
+  bool pasted = false;
+  bool seen = false;
+  DWORD was = 0;
+  while (WaitForSingleObject(pause.hProcess, WATCH_MS) == WAIT_TIMEOUT) {
+    DWORD now = 0;
+    GetNumberOfConsoleInputEvents(in, &now);
+    if (now < was || (now > 0 && !seen)) {
+      pasted = MorePressed(in);
+      seen = true;
+    }
+    if (now < was) {
+      WaitForSingleObject(pause.hProcess, INFINITE);
+      break;
+    }
+    was = now;
+  }
+  CloseHandle(pause.hProcess);
+  CloseHandle(pause.hThread);
+  return pasted;
+}
+
 // The system's own pause takes its key from the console. It would read
 // redirected input instead, so it runs in an interactive session only. Keys
 // already in the console's input when it begins (typed ahead, pasted) are
@@ -113,19 +267,19 @@ bool TerminalRead(Terminal& t, const char** begin, const char** end) {
 // pressed after it began, then given back in their order. A paste into the
 // pause is input too: the pause took the press of its first character, but
 // that character's release is still waiting, with the others behind it, so
-// the press goes back in front of them.
+// the press goes back in front of them. A key typed after the one that
+// ended the pause is no paste: that key stays out of the entry.
 void Pause(const Terminal& t) {
   if (!t.interactive) {
     return;
   }
   const HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
   const DWORD before = TakeAside(in, 0);
-  Run(t, "pause");
+  const bool pasted = PauseEndedByPaste(t, in);
   DWORD n = TakeAside(in, before + 1);
   const auto rest = aside.begin() + before + 1;
   const auto end = aside.begin() + n;
-  const auto press = [](const INPUT_RECORD& r) { return Typed(r, true); };
-  if (rest < end && Typed(*rest, false) && std::any_of(rest + 1, end, press)) {
+  if (pasted && rest < end && Typed(*rest, false)) {
     aside[before] = *rest;
     aside[before].Event.KeyEvent.bKeyDown = TRUE;
   } else {

@@ -87,7 +87,7 @@ bool Record(const Otvet& o) {
   const std::string_view r(t.bytes.data(), t.n);
   const auto commas =
       static_cast<std::size_t>(std::count(r.begin(), r.end(), ','));
-  return commas == (o.ryad != nullptr ? 17U : 5U) &&
+  return commas == 1 + (o.ryad != nullptr ? POLYA.size() : NABOR) &&
          r.find_first_of("\"\r") == std::string_view::npos &&
          r.find('\n') == r.size() - 1;
 }

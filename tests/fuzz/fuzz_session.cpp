@@ -7,7 +7,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
-  static Terminal sink{std::fopen("/dev/null", "w"), false, false, 0, {}};
+  static std::FILE* null = std::fopen("/dev/null", "w");
+  static Terminal sink{null, null, false, false, 0, {}};
   if (sink.out == nullptr) {
     return 0;
   }

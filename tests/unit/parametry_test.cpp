@@ -28,6 +28,7 @@ std::string Stroka(const std::vector<std::string>& args) {
 struct Taken {
   std::vector<std::string> args;
   double dopusk;  // percent; 0 for the series' own
+  Format format = Format::Text;
 };
 
 const Taken TAKEN[] = {
@@ -35,6 +36,11 @@ const Taken TAKEN[] = {
     {{"--tolerance", "0.5", "--series", "E3"}, 0.5},
     {{"--series=E12", "--tolerance=99.9"}, 99.9},
     {{"--series=E12"}, 0},
+    {{"--series=E12", "--tolerance=5%"}, 5},
+    {{"--series=E12", "--tolerance", "2,5%"}, 2.5},
+    {{"--series=E12", "--tolerance=99.99999"}, 99.99999},
+    {{"--format=CSV"}, 0, Format::Csv},
+    {{"--format", "Json"}, 0, Format::Json},
 };
 
 TEST(Razbor, TakesATolerance) {
@@ -42,7 +48,8 @@ TEST(Razbor, TakesATolerance) {
     SCOPED_TRACE(Stroka(t.args));
     const Parametry p = Razobrat(t.args);
     ASSERT_EQ(p.deistvie, Deistvie::Otvety);
-    EXPECT_DOUBLE_EQ(p.dopusk, t.dopusk);
+    EXPECT_EQ(p.dopusk, t.dopusk);
+    EXPECT_EQ(p.format, t.format);
   }
 }
 
@@ -62,6 +69,11 @@ const Refused REFUSED[] = {
     {{"--series=E12", "--tolerance="}, Oshibka::Dopusk, ""},
     {{"--series=E12", "--tolerance=abc"}, Oshibka::Dopusk, "abc"},
     {{"--series=E12", "--tolerance=1,2,3"}, Oshibka::Dopusk, "1,2,3"},
+    {{"--series=E12", "--tolerance=5%%"}, Oshibka::Dopusk, "5%%"},
+    {{"--series=E12", "--tolerance=100.0"}, Oshibka::Dopusk, "100.0"},
+    {{"--series=E12", "--tolerance=99.99999999999999"},
+     Oshibka::Okruglenie,
+     "99.99999999999999"},
     {{"--series=E12", "--tolerance"}, Oshibka::Znachenie, "--tolerance"},
     {{"--tolerance=5", "1L1C"}, Oshibka::BezRyada, "--tolerance=5"},
 };

@@ -1,16 +1,19 @@
 'use strict';
 // The page in a real browser: Chromium, headless, opens it from disk. Every
 // transcript that session() can give (its input a text file, its arguments
-// only options) must come out byte for byte; a person fills the
-// calculator's fields, follows its link and reads it on a narrow screen,
-// then types an entry in the console and recalls it; no request leaves the
-// page and no script error or console error shows.
-// Usage: node browser.js CHROMIUM PAGE.html TRANSCRIPTS_DIR
+// only options) must come out byte for byte; with the program given, so must
+// a few hundred inputs and command lines nobody wrote, from a fixed seed. A
+// person fills the calculator's fields, follows its link and reads it on a
+// narrow screen; in the console, types entries, recalls and edits them,
+// saves the CSV, and types in two tabs at once; no request leaves the page
+// and no script error or console error shows.
+// Usage: node browser.js CHROMIUM PAGE.html TRANSCRIPTS_DIR [PROGRAM]
+const { spawnSync } = require('child_process');
 const fs = require('fs');
 const path = require('path');
 const { load } = require('./chromium');
 
-const [chromium, page, dir] = process.argv.slice(2);
+const [chromium, page, dir, program] = process.argv.slice(2);
 let b;
 const finish = async (status) => {
   await b?.close();
@@ -134,17 +137,76 @@ const check = (name, ok, why) => {
     }
   }
 
-  const opened = async (hash) => {
-    await b.send('Page.navigate', { url: 'about:blank' });
-    await b.send('Page.navigate', { url: url + hash });
-    await evaluate(`new Promise((loaded) => {
+  // Inputs and command lines nobody wrote, from a fixed seed: the page's
+  // session() gives what the program gives through a pipe, or refuses the
+  // command line with the program's message. A word with a NUL, which no
+  // program can be given, is refused as it would be with the NUL shown ^@.
+  let seed = 20261209;
+  const random = () => {
+    seed = (seed + 0x6d2b79f5) | 0;
+    let t = Math.imul(seed ^ (seed >>> 15), 1 | seed);
+    t ^= t + Math.imul(t ^ (t >>> 7), 61 | t);
+    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+  };
+  const pick = (list) => list[Math.floor(random() * list.length)];
+  const CHARACTERS = [...'0123456789.,GMKmunpLCFRlcfr', ' ', '\t', '\r', '\0', 'q', 'w', 'x', 'k', 'e', '-',
+    'м', 'к', 'Г', 'н', '€', '😀', '\x01', '\x7f', '\ud800', '\ufeff'];
+  const line = () => Array.from({ length: random() < 0.1 ? 100 + random() * 200 : random() * 24 },
+    () => (random() < 0.6 ? pick('0123456789LCFRun') : pick(CHARACTERS))).join('');
+  // Now and then 400 lines without a q, whose answers fill many a write.
+  const input = () => (random() < 0.05
+    ? Array.from({ length: 400 }, () => line().replace(/q/g, '') + '\n').join('')
+    : Array.from({ length: random() * 8 }, () => line() + pick(['\n', '\n', '\r\n', '\0\n'])).join('') +
+      (random() < 0.3 ? line() : ''));
+  // Each option: how often it is given, its values, then a fifth of the
+  // time one of the others.
+  const OPTIONS = {
+    format: [0.5, ['text', 'csv', 'json'], ['CSV', 'xml', '']],
+    series: [0.5, ['E3', 'E12', 'E24', 'E192', 'e12'], ['E7', '']],
+    tolerance: [0.3, ['5', '2,5', '0.5'], ['0', '100', '5%', 'x']],
+    frob: [0.02, [], ['1']],
+  };
+  const command = () => Object.fromEntries(Object.entries(OPTIONS).filter(([, [often]]) => random() < often)
+    .map(([name, [, values, others]]) => [name, pick(random() < 0.8 && values.length ? values : others)]));
+  const nul = () => pick([{ series: `E12\0${line()}` }, { format: `csv\0${line()}` }, { series: 'E12', tolerance: `5\0${line()}` }]);
+  const sessions = [...Array.from({ length: 300 }, () => [input(), command()]),
+    ...Array.from({ length: 12 }, () => [input(), nul()])];
+  for (const [i, [text, o]] of sessions.entries()) {
+    if (!program && !Object.values(o).join().includes('\0')) {
+      (skipped['no program to compare with'] ||= []).push(`random.${i}`);
+      continue;
+    }
+    const got = await evaluate(`(() => {
+      try {
+        return { out: rezonans.session(${JSON.stringify(text)}, ${JSON.stringify(o)}) };
+      } catch (e) {
+        return { error: e.message, status: e.status };
+      }
+    })()`);
+    const what = `${JSON.stringify(text).slice(0, 200)} ${JSON.stringify(o)}: the page ${JSON.stringify(got).slice(0, 300)}`;
+    if (!program) {
+      check(`random.${i}`, got.status === 2, what);
+      continue;
+    }
+    const words = Object.entries(o).map(([name, value]) => `--${name}=${value.replace(/\0/g, '^@')}`);
+    const want = spawnSync(program, words, { input: Buffer.from(text) });
+    const said = (want.status === 2 ? want.stderr : want.stdout).toString();
+    check(`random.${i}`, want.status === 2 ? got.status === 2 && got.error === said : got.error === undefined && got.out === said,
+      `${what}, the program ${want.status} ${JSON.stringify(said).slice(0, 300)}`);
+  }
+
+  // The calculator, in a tab `t` that opens `address` afresh.
+  const opened = async (t, address) => {
+    await t.send('Page.navigate', { url: 'about:blank' });
+    await t.send('Page.navigate', { url: address });
+    await t.evaluate(`new Promise((loaded) => {
       const ready = () => (window.rezonans ? loaded() : setTimeout(ready, 10));
       ready();
     })`);
   };
   for (const [name, hash, steps, expected] of CALCULATOR) {
     if (hash !== null) {
-      await opened(hash);
+      await opened(b, url + hash);
     }
     for (const [id, value] of steps) {
       if (id.endsWith('-prefix') || id.endsWith('-series')) {
@@ -169,7 +231,7 @@ const check = (name, ok, why) => {
   }
   // The link after an answer, opened in a new page, gives the same fields;
   // a 320-pixel-wide screen needs no sideways scrolling.
-  await opened('');
+  await opened(b, url);
   for (const [id, value] of [['F', '7,1'], ['R', '50']]) {
     await evaluate(`(() => { const e = document.getElementById('${id}'); e.focus(); e.select(); })()`);
     for (const ch of value) {
@@ -185,9 +247,9 @@ const check = (name, ok, why) => {
   await evaluate('new Promise((paused) => setTimeout(paused, 600))');
   const here = await evaluate(FIELDS);
   const link = await evaluate('location.href');
-  const other = await load(chromium, link.replace('file://', ''));
-  const there = await other.evaluate(FIELDS);
-  await other.close();
+  const linked = await b.tab();
+  await opened(linked, link);
+  const there = await linked.evaluate(FIELDS);
   check('calculator.link', link.includes('#') && JSON.stringify(there) === JSON.stringify(here),
     `${link} opened gives ${JSON.stringify(there)}, not ${JSON.stringify(here)}`);
   await b.send('Emulation.setDeviceMetricsOverride', { width: 320, height: 640, deviceScaleFactor: 1, mobile: true });
@@ -195,30 +257,125 @@ const check = (name, ok, why) => {
   check('calculator.320px', wide <= 320, `the page is ${wide} pixels wide`);
   await b.send('Emulation.clearDeviceMetricsOverride');
 
-  // A person in the console: types an entry, presses Enter, reads the
+  // A person, in the console view: types an entry, presses Enter, reads the
   // answer, recalls it.
-  await evaluate("document.getElementById('console-tab').click()");
-  await evaluate("document.getElementById('entry').focus()");
-  for (const ch of '4,5ul 10nc') {
-    await key(ch, 0, ch);
-  }
+  await evaluate("document.getElementById('console-tab').click(); document.getElementById('entry').focus()");
+  const type = async (text) => {
+    for (const ch of text) {
+      await key(ch, 0, ch);
+    }
+  };
+  await type('4,5ul 10nc');
   await key('Enter', 13, '\r');
   check('person.answer', await evaluate("document.getElementById('answers').textContent.includes('F=0,750264')"),
     'no answer with F=0,750264 in #answers');
   await key('ArrowUp', 38);
   const recalled = await evaluate("document.getElementById('entry').value");
   check('person.recall', recalled === '4,5ul 10nc', `Up gave ${JSON.stringify(recalled)}`);
-  // A w in a word of a note clears nothing and the page says why; a w of its
-  // own clears the answers.
+
+  // Lines entered after an answer: what becomes of the answers shown before
+  // (kept and one more, the same, or cleared) and what the newest says, its
+  // warning and its answer together.
+  const LINES = [
+    ['455kF 180pC', 'kept', 'отброшено «k»', 'F=455'],
+    ['w 1uL1nC', 'kept', '', 'F=5,03292e+06'],
+    ['w\t1uL1nC', 'kept', '', 'F=5,03292e+06'],
+    ['10uL100pC wire', 'kept', 'команда очистки экрана', 'Данные введены неверно'],
+    ['', 'same'],
+    [' \t', 'same'],
+    [' w ', 'cleared'],
+  ];
+  const answers = () => evaluate(`(() => {
+    const a = document.getElementById('answers');
+    const part = (kind) => a.firstElementChild?.querySelector(kind)?.textContent ?? '';
+    return { html: a.innerHTML, count: a.children.length, warning: part('.warning'), answer: part('.answer') };
+  })()`);
   const enter = async (line) => {
     await evaluate(`document.getElementById('entry').value = ${JSON.stringify(line)}`);
     await key('Enter', 13, '\r');
-    return evaluate("document.getElementById('answers').textContent");
   };
-  const kept = await enter('10uL100pC wire');
-  check('person.w-among', kept.includes('F=0,750264') && kept.includes('команда очистки экрана'),
-    'a w in a word cleared the answers, or nothing said why');
-  check('person.w', (await enter('w')) === '', 'w did not clear the answers');
+  for (const [line, then, warning, answer] of LINES) {
+    await enter('4,5ul 10nc');
+    const before = await answers();
+    await enter(line);
+    const after = await answers();
+    const ok = { kept: after.count === before.count + 1 && after.warning.includes(warning) &&
+        (warning !== '') === (after.warning !== '') && after.answer.includes(answer) && (answer !== '') === (after.answer !== ''),
+      same: after.html === before.html, cleared: after.count === 0 }[then];
+    check(`person.line ${JSON.stringify(line)}`, ok, `${then} expected, got ${JSON.stringify(after).slice(0, 300)}`);
+  }
+
+  // An edited line stays edited while the person moves through the history.
+  await key('ArrowUp', 38);
+  const stored = await evaluate("document.getElementById('entry').value");
+  await type('77');
+  for (const k of [['ArrowUp', 38], ['ArrowDown', 40]]) {
+    await key(...k);
+  }
+  const edited = await evaluate("document.getElementById('entry').value");
+  check('person.edit', edited === `${stored}77`, `Up, 77, Up, Down gave ${JSON.stringify(edited)}`);
+
+  // The CSV saved holds each answer as it was shown, with its own series,
+  // and the page says what the file holds when the series differ.
+  const downloads = fs.mkdtempSync(path.join(require('os').tmpdir(), 'rezonans-csv-'));
+  await b.browser('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads, eventsEnabled: true });
+  await evaluate("document.getElementById('clear').click()");
+  for (const [series, line] of [['E12', '1uL1MF'], ['', '1uL1nC']]) {
+    await evaluate(`document.getElementById('series').value = ${JSON.stringify(series)}`);
+    await enter(line);
+  }
+  await evaluate("document.getElementById('save').click()");
+  for (let i = 0; i < 100 && !events.some((e) => e.params?.state === 'completed'); i++) {
+    await new Promise((r) => setTimeout(r, 50));
+  }
+  const saved = fs.readFileSync(path.join(downloads, 'rezonans.csv'), 'utf8').split('\n');
+  fs.rmSync(downloads, { recursive: true });
+  const [header, e12] = (await evaluate("rezonans.session('1uL1MF\\n', { format: 'csv', series: 'E12' })")).split('\n');
+  const plain = (await evaluate("rezonans.session('1uL1nC\\n', { format: 'csv' })")).split('\n')[1];
+  const padded = plain + ','.repeat(header.split(',').length - plain.split(',').length);
+  check('person.csv', saved.join('\n') === [header, e12, padded, ''].join('\n') &&
+    await evaluate("!document.getElementById('mixed').hidden && document.getElementById('mixed').textContent !== ''"),
+  `saved ${JSON.stringify(saved)}, or no word of the series`);
+
+  // Two tabs each take 50 entries at the same moment, then one more in the
+  // other tab; the history of this one then holds them all, and the list an
+  // older page kept.
+  await evaluate("localStorage.setItem('rezonans.history', '[\"old1uL1nC\"]')");
+  const other = await b.page();
+  const burst = (tab, n) => `(async () => {
+    document.getElementById('console-tab')?.click();
+    const entry = document.getElementById('entry');
+    for (let i = 0; i < ${n}; i++) {
+      entry.value = '${tab}' + i + 'uL1nC';
+      entry.dispatchEvent(new KeyboardEvent('keydown', { key: 'Enter' }));
+      await new Promise((next) => {
+        const c = new MessageChannel();
+        c.port1.onmessage = next;
+        c.port2.postMessage(0);
+      });
+    }
+  })()`;
+  await Promise.all([evaluate(burst('a', 50)), other.evaluate(burst('b', 50))]);
+  await other.evaluate(burst('late', 1));
+  // The other tab's last writes reach this one a moment later.
+  let lost = [];
+  for (let wait = 0; wait < 20 && (wait === 0 || lost.length > 0); wait++) {
+    await new Promise((r) => setTimeout(r, 100 * wait));
+    const all = new Set(await evaluate(`(() => {
+      const entry = document.getElementById('entry');
+      const press = (key) => entry.dispatchEvent(new KeyboardEvent('keydown', { key }));
+      for (let i = 0; i < 600; i++) {
+        press('ArrowDown');
+      }
+      return Array.from({ length: 600 }, () => {
+        press('ArrowUp');
+        return entry.value;
+      });
+    })()`));
+    lost = ['old1uL1nC', 'late0uL1nC', ...['a', 'b'].flatMap((t) => Array.from({ length: 50 }, (_, i) => `${t}${i}uL1nC`))]
+      .filter((line) => !all.has(line));
+  }
+  check('person.tabs', lost.length === 0, `${lost.length} entries lost: ${lost.slice(0, 5).join(' ')}`);
 
   // Nothing but the page itself was asked for; no error of a script or on
   // the console.
@@ -230,7 +387,7 @@ const check = (name, ok, why) => {
   check('page.errors', errors.length === 0, JSON.stringify(errors.map((e) => e.params)));
 
   for (const [why, names] of Object.entries(skipped)) {
-    console.log(`skipped (${why}): ${names.join(' ')}`);
+    console.log(`skipped (${why}): ${names.length > 20 ? `${names[0]} to ${names.at(-1)}` : names.join(' ')}`);
   }
   const skips = Object.values(skipped).flat().length;
   console.log(`web: ${passed} passed, ${failed} failed, ${skips} skipped`);

@@ -7,8 +7,9 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 
-// Starts the browser and opens a page; resolves to the page's commands, its
-// events so far, and close(), which ends the browser and its profile.
+// Starts the browser and opens a tab; resolves to the tab's commands, the
+// browser's, tab() for another tab, the events so far, and close(), which
+// ends the browser and its profile.
 const open = async (chromium) => {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'rezonans-web-'));
   const browser = spawn(chromium, ['--headless', '--no-sandbox', '--disable-gpu',
@@ -39,15 +40,19 @@ const open = async (chromium) => {
     waiting.set(id, (m) => (m.error ? reject(new Error(`${method}: ${m.error.message}`)) : resolve(m.result)));
     post({ id, method, params, sessionId });
   });
-  const { targetId } = await command()('Target.createTarget', { url: 'about:blank' });
-  const { sessionId } = await command()('Target.attachToTarget', { targetId, flatten: true });
-  const send = command(sessionId);
-  const evaluate = async (expression) => {
-    const r = await send('Runtime.evaluate', { expression, awaitPromise: true, returnByValue: true });
-    if (r.exceptionDetails) {
-      throw new Error(`${expression.slice(0, 60)}: ${r.exceptionDetails.exception?.description ?? r.exceptionDetails.text}`);
-    }
-    return r.result.value;
+  // A new tab: its commands.
+  const tab = async () => {
+    const { targetId } = await command()('Target.createTarget', { url: 'about:blank' });
+    const { sessionId } = await command()('Target.attachToTarget', { targetId, flatten: true });
+    const send = command(sessionId);
+    const evaluate = async (expression) => {
+      const r = await send('Runtime.evaluate', { expression, awaitPromise: true, returnByValue: true });
+      if (r.exceptionDetails) {
+        throw new Error(`${expression.slice(0, 60)}: ${r.exceptionDetails.exception?.description ?? r.exceptionDetails.text}`);
+      }
+      return r.result.value;
+    };
+    return { send, evaluate };
   };
   // The browser closes itself, and its profile with it, before the profile
   // goes; one that does not is ended.
@@ -59,21 +64,32 @@ const open = async (chromium) => {
     post({ id: 0, method: 'Browser.close' });
     setTimeout(() => browser.kill(), 5000);
   });
-  return { send, evaluate, events, close };
+  return { ...(await tab()), tab, browser: command(), events, close };
 };
 
-// Opens the page file and waits for its core: window.rezonans.
-const load = async (chromium, page, domains = []) => {
-  const b = await open(chromium);
+// Opens the page in the tab `t` and waits for its core: window.rezonans.
+const show = async (t, url, domains) => {
   for (const domain of ['Page', ...domains]) {
-    await b.send(`${domain}.enable`);
+    await t.send(`${domain}.enable`);
   }
-  b.url = 'file://' + path.resolve(page);
-  await b.send('Page.navigate', { url: b.url });
-  await b.evaluate(`new Promise((loaded) => {
+  await t.send('Page.navigate', { url });
+  await t.evaluate(`new Promise((loaded) => {
     const ready = () => (window.rezonans ? loaded() : setTimeout(ready, 10));
     ready();
   })`);
+};
+
+// Opens the page file, and with page() the same in another tab of the
+// same browser.
+const load = async (chromium, page, domains = []) => {
+  const b = await open(chromium);
+  b.url = 'file://' + path.resolve(page);
+  await show(b, b.url, domains);
+  b.page = async () => {
+    const t = await b.tab();
+    await show(t, b.url, domains);
+    return t;
+  };
   return b;
 };
 
