@@ -13,10 +13,14 @@ namespace {
 const char* input = nullptr;
 const char* input_end = nullptr;
 
-// Each write of standard output is a call into the page: they come in large
-// pieces, from the first text the page asks for on.
+// Each write of standard output or error is a call into the page, which
+// keeps the two apart: they come in large pieces, from the first text the
+// page asks for on, and a warning costs no call of its own.
 std::array<char, 65536> piece;
 const int buffered = std::setvbuf(stdout, piece.data(), _IOFBF, piece.size());
+std::array<char, 16384> warnings;
+const int kept =
+    std::setvbuf(stderr, warnings.data(), _IOFBF, warnings.size());
 
 }  // namespace
 
@@ -29,10 +33,14 @@ Terminal TerminalOpen(Input /*input*/) {
   return {stdout, stderr, false, false, 0, {}};
 }
 
-void TerminalClose(const Terminal& t) { std::fflush(t.out); }
+void TerminalClose(const Terminal& t) {
+  std::fflush(t.out);
+  std::fflush(t.warnings);
+}
 
 bool TerminalRead(Terminal& t, const char** begin, const char** end) {
   std::fflush(t.out);
+  std::fflush(t.warnings);
   if (input == input_end) {
     return false;
   }
@@ -48,10 +56,7 @@ bool TerminalReadOn(Terminal& /*t*/, const char** /*begin*/,
   return false;
 }
 
-// The page takes standard output and standard error apart; what it has been
-// given of the one is whole when a piece of the other comes.
 void Warn(const Terminal& t, std::string_view text) {
-  std::fflush(t.out);
   std::fwrite(text.data(), 1, text.size(), t.warnings);
 }
 
