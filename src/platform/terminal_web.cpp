@@ -19,8 +19,7 @@ const char* input_end = nullptr;
 std::array<char, 65536> piece;
 const int buffered = std::setvbuf(stdout, piece.data(), _IOFBF, piece.size());
 std::array<char, 16384> warnings;
-const int kept =
-    std::setvbuf(stderr, warnings.data(), _IOFBF, warnings.size());
+const int kept = std::setvbuf(stderr, warnings.data(), _IOFBF, warnings.size());
 
 }  // namespace
 
