@@ -115,9 +115,13 @@ struct Arg {
   int whole = 0;
 };
 
+// The shortest text of any double has at most this many characters.
+constexpr std::size_t KRATKO = 24;
+
 // Writes a report format (%-Ng, %+.Nf, %s, %d and %%, and %v: the shortest
-// text that reads back as the same double) with its arguments: every number
-// as printf writes it in the "C" locale, with the decimal comma, and infinite
+// text that reads back as the same double, without an exponent where that
+// takes at most KRATKO characters) with its arguments: every number as
+// printf writes it in the "C" locale, with the decimal comma, and infinite
 // and undefined values in the program's own words.
 void Pechat(Tekst& t, std::string_view fmt, std::initializer_list<Arg> args);
 

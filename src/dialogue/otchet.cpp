@@ -16,8 +16,6 @@ constexpr std::size_t LABEL = [] {
   return n;
 }();
 constexpr std::size_t NUMBER = 15;
-// The shortest text of a double, the tolerance's: at most 24 characters.
-constexpr std::size_t PROCENT = 24;
 // What pads a column of the pairs.
 constexpr std::string_view SPACES = "         ";
 static_assert(SPACES.size() == PAIR_DEVIATION_WIDTH);
@@ -33,7 +31,7 @@ constexpr std::size_t OTVET_MAX = [] {
     n += line.size() + LABEL;
   }
   const std::size_t band =
-      std::max(BAND.size(), PAIR_BAND.size()) + LABEL + 2 * NUMBER + PROCENT;
+      std::max(BAND.size(), PAIR_BAND.size()) + LABEL + 2 * NUMBER + KRATKO;
   const std::size_t neighbour = std::max(PART_C.size(), PART_L.size()) +
                                 IN_SERIES.size() + WITH_PART.size() +
                                 2 * (LABEL + NUMBER) + band;

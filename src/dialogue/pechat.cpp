@@ -83,6 +83,22 @@ void Fiksirovannoe(Tekst& t, double x, const Pole& pole) {
   Dobavit(t, s);
 }
 
+// The shortest text that reads back as `x`: without an exponent, as a
+// number is typed, where that takes at most KRATKO characters.
+void Kratchaishee(Tekst& t, double x) {
+  std::array<char, KRATKO> fixed;
+  const auto [end, error] =
+      std::to_chars(fixed.begin(), fixed.end(), x, std::chars_format::fixed);
+  if (error == std::errc()) {
+    Dobavit(t, {fixed.data(), static_cast<std::size_t>(end - fixed.data())});
+    return;
+  }
+  const auto shortest = std::to_chars(Start(t), Limit(t), x);
+  if (shortest.ec == std::errc()) {
+    Until(t, shortest.ptr);
+  }
+}
+
 // One number, left-aligned in its field, with the decimal comma.
 void Chislo(Tekst& t, double x, const Pole& pole) {
   const std::size_t start = t.n;
@@ -90,11 +106,11 @@ void Chislo(Tekst& t, double x, const Pole& pole) {
     Dobavit(t, NeChislo(x, Format::Text));
   } else if (pole.vid == 'f') {
     Fiksirovannoe(t, x, pole);
+  } else if (pole.vid == 'v') {
+    Kratchaishee(t, x);
   } else {
-    const auto [end, error] =
-        pole.vid == 'v' ? std::to_chars(Start(t), Limit(t), x)
-                        : std::to_chars(Start(t), Limit(t), x,
-                                        std::chars_format::general, DIGITS);
+    const auto [end, error] = std::to_chars(Start(t), Limit(t), x,
+                                            std::chars_format::general, DIGITS);
     if (error == std::errc()) {
       Until(t, end);
     }
