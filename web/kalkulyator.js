@@ -51,9 +51,14 @@ const Kalkulyator = (yadro, slova) => {
   // nothing is. A field takes digits with one decimal point or comma.
   const oshibka = (q) => {
     const { input, prefix } = pole[q];
-    const chuzhoi = /[^0-9.,]/.exec(input.value);
+    const chuzhoi = /[^0-9.,]/u.exec(input.value)?.[0];
     if (chuzhoi) {
-      return `«${chuzhoi[0]}»: ${slova.get('bad-char')}`;
+      // One that shows as nothing (a zero-width space from a paste) by its
+      // code point, as the program's warnings show it.
+      const kod = chuzhoi.codePointAt(0);
+      const znak = !/\p{C}/u.test(chuzhoi) ? chuzhoi
+        : `\\${kod > 0xFFFF ? 'U' : 'u'}${kod.toString(16).toUpperCase().padStart(kod > 0xFFFF ? 8 : 4, '0')}`;
+      return `«${znak}»: ${slova.get('bad-char')}`;
     }
     if (/[.,].*[.,]/.test(input.value)) {
       return slova.get('two-points');
@@ -195,7 +200,7 @@ const Kalkulyator = (yadro, slova) => {
       return q;
     });
     series.value = spravka.series.some((x) => x.name === s.series) ? s.series : '';
-    tolerance.value = s.tolerance;
+    tolerance.value = series.value ? s.tolerance : '';
     ryad();
     otvetit();
   };

@@ -62,6 +62,8 @@ const CALCULATOR = [
   ['strict', '', [['L-prefix', 'u'], ['L', '4.5k'], ['C-prefix', 'n'], ['C', '10']],
     { L: ['4.5k', 'u', 'invalid'], F: ['', 'K', 'empty'], R: ['', '', 'empty'], lines: [],
       words: ['«k»: только цифры и одна запятая или точка'] }],
+  ['invisible', '', [['L-prefix', 'u'], ['L', '\u200b1'], ['C-prefix', 'n'], ['C', '10']],
+    { L: ['\u200b1', 'u', 'invalid'], words: ['«\\u200B»: только цифры и одна запятая или точка'] }],
   ['infinite', '', [['L', '0'], ['C', '1']],
     { F: ['inf', 'Z', 'computed, why'], R: ['-nan', 'a', 'computed, why'], lines: [] }],
   ['past-giga', '', [['L-prefix', 'p'], ['L', '1'], ['C-prefix', 'p'], ['C', '0,1']],
