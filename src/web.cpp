@@ -86,15 +86,15 @@ int rezonans_zapusk(int argc, std::size_t n) {
 // the `argc` words of a command line and their lengths before it (the
 // series and the tolerance), as the page shows it (ZapisatPokaz). Returns 0
 // once it is written; 1 when the reader keeps less than the whole entry (it is
-// longer than a line), 2 for words the program refuses, each with nothing
-// written.
+// longer than a line), 2 for words the program refuses, 3 for a tolerance
+// below 100 that rounds to 100, each with nothing written.
 int rezonans_pokaz(int argc, std::size_t n) {
   std::vector<std::string> slova;
   std::vector<char*> argv;
   const char* pos = Slova(argc, slova, argv);
   const Parametry p = Razbor(Chislo(argv), argv.data());
   if (p.deistvie == Deistvie::Oshibka) {
-    return 2;
+    return p.oshibka == Oshibka::Okruglenie ? 3 : 2;
   }
   Vhod in{pos, mesto + n};
   char str[LLL];

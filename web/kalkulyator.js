@@ -106,8 +106,9 @@ const Kalkulyator = (yadro, slova) => {
       words.push(`--tolerance=${tolerance.value}`);
     }
     const r = yadro.pokaz(words, entry);
-    tolerance.setAttribute('aria-invalid', String(r.result === 2));
-    $('tolerance-note').textContent = r.result === 2 ? slova.get('bad-tolerance') : '';
+    const refused = { 2: 'bad-tolerance', 3: 'tolerance-100' }[r.result];
+    tolerance.setAttribute('aria-invalid', String(refused !== undefined));
+    $('tolerance-note').textContent = refused ? slova.get(refused) : '';
     if (r.result === 1) {
       const longest = dany.reduce((a, b) => (pole[b].input.value.length > pole[a].input.value.length ? b : a));
       skazat(longest, slova.get('too-long'));

@@ -276,7 +276,7 @@ struct Nadpis {
   std::string_view mesto;
   std::string_view tekst;
 };
-constexpr std::array<Nadpis, 56> NADPISI{{
+constexpr std::array<Nadpis, 57> NADPISI{{
     {"title", "Резонанс LC-контура"},
     {"entry", "Данные"},
     {"keys",
@@ -324,6 +324,7 @@ constexpr std::array<Nadpis, 56> NADPISI{{
     // The standard parts, their pairs, and the link to the answer.
     {"tolerance", "Допуск, %"},
     {"bad-tolerance", "процент больше 0 и меньше 100"},
+    {"tolerance-100", "меньше 100, но в вычислениях равен 100: нужно меньше"},
     {"link", "Копировать ссылку"},
     {"link-copied", "Ссылка скопирована"},
     {"parts", "Стандартные детали"},

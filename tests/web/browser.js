@@ -59,6 +59,8 @@ const CALCULATOR = [
     band: 'Первая пара, обе детали в допуске ±10 %: 6,67388 – 8,15697 МГц' }],
   ['tolerance', null, [['tolerance', '5']],
     { band: 'Первая пара, обе детали в допуске ±5 %: 6,99169 – 7,72765 МГц' }],
+  ['rounds', null, [['tolerance', '99.99999999999999']],
+    { tolerance: 'меньше 100, но в вычислениях равен 100: нужно меньше' }],
   ['strict', '', [['L-prefix', 'u'], ['L', '4.5k'], ['C-prefix', 'n'], ['C', '10']],
     { L: ['4.5k', 'u', 'invalid'], F: ['', 'K', 'empty'], R: ['', '', 'empty'], lines: [],
       words: ['«k»: только цифры и одна запятая или точка'] }],
@@ -83,6 +85,7 @@ const SHOWN = `(() => {
   v.words = [...'LCFR'].map((q) => $('#' + q + '-note').textContent).filter((w) => w !== '');
   v.pair = [...($('#pairs tbody tr')?.cells ?? [])].map((c) => c.textContent);
   v.band = $('#pair-band').textContent;
+  v.tolerance = $('#tolerance-note').textContent;
   v.lines = [...document.querySelectorAll('#chart polyline')].map((l) => l.points.length);
   return v;
 })()`;
