@@ -122,8 +122,13 @@ constexpr std::size_t KRATKO = 24;
 // text that reads back as the same double, without an exponent where that
 // takes at most KRATKO characters) with its arguments: every number as
 // printf writes it in the "C" locale, with the decimal comma, and infinite
-// and undefined values in the program's own words.
+// and undefined values in the program's own words. A number's directive
+// also takes the text such a directive wrote of it before, and puts it in
+// its field: a number shown twice is converted once.
 void Pechat(Tekst& t, std::string_view fmt, std::initializer_list<Arg> args);
+
+// A number as the report's %g writes it, in no field.
+void ChisloG(Tekst& t, double x);
 
 // A number for programs: the shortest text that reads back as exactly this
 // float (or double), with a decimal point; an infinite or undefined value as

@@ -1,4 +1,7 @@
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
 
 #include "../arithmetic/arithmetic.h"
 #include "../common/texts.h"
@@ -41,6 +44,22 @@ constexpr std::size_t OTVET_MAX = [] {
   return n + SERIES.size() + 8 + 4 * neighbour + 1 + pairs + band + 1;
 }();
 static_assert(OTVET_MAX <= sizeof(Tekst::bytes));
+
+// The quantity set as %g writes it, each quantity converted once: the
+// parsed values, the complete set and a quantity its prefix leaves as it is
+// show the same text. In the order of the report's lines: F, C, L, R.
+struct Nabor {
+  std::array<float, 4> x;
+  Tekst zapis;
+  std::array<std::string_view, 4> tekst;
+};
+void Zapisat(Nabor& n) {
+  for (std::size_t i = 0; i < n.x.size(); ++i) {
+    const std::size_t start = n.zapis.n;
+    ChisloG(n.zapis, n.x[i]);
+    n.tekst[i] = {n.zapis.bytes.data() + start, n.zapis.n - start};
+  }
+}
 
 // One quantity scaled to its prefix: the shown value and its label.
 struct Masshtab {
@@ -109,15 +128,16 @@ void Pary(Tekst& t, const Otvet& o) {
 
 // The complete set unscaled, then each quantity scaled to its prefix, then,
 // with a series, the standard parts.
-void Otchet(Tekst& t, const Otvet& o) {
+void Otchet(Tekst& t, const Otvet& o, const Nabor& n) {
   Dobavit(t, RULE);
   Dobavit(t, HEADING);
-  Pechat(t, PLAIN, {o.F, o.C, o.L, o.R});
+  Pechat(t, PLAIN, {n.tekst[0], n.tekst[1], n.tekst[2], n.tekst[3]});
   Dobavit(t, UNDERLINE);
-  const float order[] = {o.F, o.C, o.L, o.R};
   for (std::size_t i = 0; i < SCALED.size(); ++i) {
-    const Masshtab m = Masshtabirovat(order[i]);
-    Pechat(t, SCALED[i], {m.dan, m.label});
+    const Masshtab m = Masshtabirovat(n.x[i]);
+    const bool same = std::bit_cast<std::uint32_t>(m.dan) ==
+                      std::bit_cast<std::uint32_t>(n.x[i]);
+    Pechat(t, SCALED[i], {same ? Arg(n.tekst[i]) : Arg(m.dan), m.label});
   }
   // A part with neighbours has one below it.
   if (o.podbor_C.nizhe.est || o.podbor_L.nizhe.est) {
@@ -140,12 +160,14 @@ void ZapisatTekst(Tekst& t, const Otvet& o) {
     Dobavit(t, INVALID);
     return;
   }
+  Nabor n;
+  n.x = {o.F, o.C, o.L, o.R};
+  Zapisat(n);
   // The parsed values: what the entry gave, and 0 for the rest.
-  const auto dano = [&o](char marker, float x) {
-    return Vychislyaetsya(o.tip, marker) ? 0.0F : x;
+  const auto dano = [&o, &n](char marker, std::size_t i) {
+    return Vychislyaetsya(o.tip, marker) ? Arg(0.0) : Arg(n.tekst[i]);
   };
-  Pechat(
-      t, PARSED,
-      {dano('F', o.F), dano('C', o.C), dano('L', o.L), dano('R', o.R), o.tip});
-  Otchet(t, o);
+  Pechat(t, PARSED,
+         {dano('F', 0), dano('C', 1), dano('L', 2), dano('R', 3), o.tip});
+  Otchet(t, o, n);
 }

@@ -99,6 +99,16 @@ void Kratchaishee(Tekst& t, double x) {
   }
 }
 
+// What was written from `start` on, left-aligned in the field's width.
+void Vyrovnyat(Tekst& t, std::size_t start, const Pole& pole) {
+  const std::size_t shown = t.n - start;
+  const std::size_t room = static_cast<std::size_t>(Limit(t) - Start(t));
+  Until(t,
+        std::fill_n(
+            Start(t),
+            std::min(pole.shirina - std::min(pole.shirina, shown), room), ' '));
+}
+
 // One number, left-aligned in its field, with the decimal comma.
 void Chislo(Tekst& t, double x, const Pole& pole) {
   const std::size_t start = t.n;
@@ -116,12 +126,7 @@ void Chislo(Tekst& t, double x, const Pole& pole) {
     }
   }
   std::replace(t.bytes.data() + start, Start(t), '.', ',');
-  const std::size_t shown = t.n - start;
-  const std::size_t room = static_cast<std::size_t>(Limit(t) - Start(t));
-  Until(t,
-        std::fill_n(
-            Start(t),
-            std::min(pole.shirina - std::min(pole.shirina, shown), room), ' '));
+  Vyrovnyat(t, start, pole);
 }
 
 void Celoe(Tekst& t, int n) {
@@ -132,6 +137,8 @@ void Celoe(Tekst& t, int n) {
 }
 
 }  // namespace
+
+void ChisloG(Tekst& t, double x) { Chislo(t, x, {.vid = 'g'}); }
 
 void Pechat(Tekst& t, std::string_view fmt, std::initializer_list<Arg> args) {
   const Arg* arg = args.begin();
@@ -153,6 +160,10 @@ void Pechat(Tekst& t, std::string_view fmt, std::initializer_list<Arg> args) {
     const bool number = pole.vid == 'g' || pole.vid == 'f' || pole.vid == 'v';
     if (number && arg->kind == 'g') {
       Chislo(t, arg->number, pole);
+    } else if (number && arg->kind == 's') {
+      const std::size_t start = t.n;
+      Dobavit(t, arg->text);
+      Vyrovnyat(t, start, pole);
     } else if (pole.vid == 's' && arg->kind == 's') {
       Dobavit(t, arg->text);
     } else if (pole.vid == 'd' && arg->kind == 'd') {
