@@ -177,11 +177,11 @@ struct Otvet {
   Podbor podbor_L;
   Podbor podbor_C;
   // With both parts computed: the circuits of their standard neighbours,
-  // the closest first, and where the first may land with both parts
-  // anywhere in their tolerance.
+  // the closest first, and where each may land with both parts anywhere in
+  // their tolerance.
   std::array<Kontur, PAR> pary{};
+  std::array<Polosa, PAR> polosy_par{};
   std::size_t n_par = 0;
-  Polosa polosa_pary{};
 };
 
 // Parses the entry, computes the missing pair and, with a series, the

@@ -122,7 +122,7 @@ void Pary(Tekst& t, const Otvet& o) {
                                  std::min(t.n - column, PAIR_DEVIATION_WIDTH)));
     Pechat(t, PAIR_R, {k.R, Otklonenie(k.R, o.R) * 100});
   }
-  Polosu(t, PAIR_BAND, o.polosa_pary, o.pary[0].F, o.dopusk);
+  Polosu(t, PAIR_BAND, o.polosy_par[0], o.pary[0].F, o.dopusk);
   Dobavit(t, "\n");
 }
 

@@ -52,8 +52,8 @@ void Sobrat(Otvet& o) {
   const std::size_t nl = Znacheniya(o.podbor_L, l);
   const std::size_t nc = Znacheniya(o.podbor_C, c);
   o.n_par = Pary({l.data(), nl}, {c.data(), nc}, o.F, o.R, o.pary);
-  if (o.n_par > 0) {
-    o.polosa_pary = PolosaPary(o.pary[0].F, o.dopusk / 100);
+  for (std::size_t i = 0; i < o.n_par; ++i) {
+    o.polosy_par[i] = PolosaPary(o.pary[i].F, o.dopusk / 100);
   }
 }
 
@@ -113,7 +113,7 @@ std::size_t Velichiny(const Otvet& o, std::array<Velichina, POLYA.size()>& v) {
       v[n++] = {s->polosa.konec, s->est};
     }
   }
-  v[n++] = {o.polosa_pary.nachalo, o.n_par > 0};
-  v[n++] = {o.polosa_pary.konec, o.n_par > 0};
+  v[n++] = {o.polosy_par[0].nachalo, o.n_par > 0};
+  v[n++] = {o.polosy_par[0].konec, o.n_par > 0};
   return n;
 }

@@ -149,13 +149,13 @@ void Pary(Tekst& t, const Otvet& o) {
     Dobavit(t, ",");
     Procenty(t, "dR", k.R, o.R);
     Dobavit(t, ",");
-    Polosu(t, "band", PolosaPary(k.F, o.dopusk / 100), k.F);
+    Polosu(t, "band", o.polosy_par[i], k.F);
     Dobavit(t, "}");
   }
   Dobavit(t, "]");
   if (o.n_par > 0) {
     Dobavit(t, ",");
-    Polosu(t, "pairBand", o.polosa_pary, o.pary[0].F);
+    Polosu(t, "pairBand", o.polosy_par[0], o.pary[0].F);
   }
 }
 
