@@ -138,6 +138,17 @@ if [ "${2:-}" = wine ]; then
   tm send-keys -t t '1KF1R' Enter
   poll paused_after 1KF1R && tm send-keys -t t 7 && sleep 0.05 && tm send-keys -t t '1uC1R' Enter
   poll paused_after 1uC1R || fail "the key that ended the pause went into the next entry"
+  # A busy machine: the program is held up while a paste ends the pause.
+  # Where it is held is chance, so three times.
+  for entry in 21nC1KF 22nC1KF 23nC1KF; do
+    pid=$(program_pid)
+    kill -STOP "$pid"
+    printf '%s\n' "$entry" | tm load-buffer -
+    tm paste-buffer -t t
+    sleep 1
+    kill -CONT "$pid"
+    poll paused_after "$entry" || fail "a paste into the pause of a held-up program was not the next entry, whole"
+  done
   tm send-keys -t t x
   prompt
   tm send-keys -t t q Enter

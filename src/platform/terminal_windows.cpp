@@ -212,23 +212,24 @@ char** CommandLine(int& argc, char** argv) {
 // often than a person presses keys.
 constexpr DWORD WATCH_MS = 1;
 
-// Whether a typed key is pressed among the console input waiting now, past
-// its first record: that one may be the press the pause has yet to take.
-bool MorePressed(HANDLE in) {
+// Whether a typed key is pressed among the console input waiting now, from
+// its record `first` on.
+bool Pressed(HANDLE in, DWORD first) {
   std::array<INPUT_RECORD, 64> waiting{};
   DWORD n = 0;
   PeekConsoleInputW(in, waiting.data(), waiting.size(), &n);
-  return n > 1 &&
-         std::any_of(waiting.begin() + 1, waiting.begin() + n,
+  return n > first &&
+         std::any_of(waiting.begin() + first, waiting.begin() + n,
                      [](const INPUT_RECORD& r) { return Typed(r, true); });
 }
 
 // Runs the system's pause and watches the console's input meanwhile: a paste
 // arrives at once, so the keys pressed with the one that ended the pause
 // are waiting as soon as it has taken that one; a person's next key comes
-// later. That moment is when the waiting input shrinks (or, when the pause
-// took its key before it could be seen, when input is first seen). True
-// when the pause ended with a paste.
+// later. That moment is when the waiting input shrinks; when input is first
+// seen, its first record may be the press the pause has yet to take. A busy
+// machine may let the pause take its key and end between two looks: then
+// what waits as it ends decides. True when the pause ended with a paste.
 bool PauseEndedByPaste(const Terminal& t, HANDLE in) {
   std::fflush(t.out);
   STARTUPINFOW start{};
@@ -241,19 +242,22 @@ bool PauseEndedByPaste(const Terminal& t, HANDLE in) {
   }
   bool pasted = false;
   bool seen = false;
+  bool shrank = false;
   DWORD was = 0;
-  while (WaitForSingleObject(pause.hProcess, WATCH_MS) == WAIT_TIMEOUT) {
+  while (!shrank &&
+         WaitForSingleObject(pause.hProcess, WATCH_MS) == WAIT_TIMEOUT) {
     DWORD now = 0;
     GetNumberOfConsoleInputEvents(in, &now);
-    if (now < was || (now > 0 && !seen)) {
-      pasted = MorePressed(in);
+    shrank = now < was;
+    if (shrank || (now > 0 && !seen)) {
+      pasted = Pressed(in, 1);
       seen = true;
     }
-    if (now < was) {
-      WaitForSingleObject(pause.hProcess, INFINITE);
-      break;
-    }
     was = now;
+  }
+  WaitForSingleObject(pause.hProcess, INFINITE);
+  if (!shrank) {
+    pasted = pasted || Pressed(in, 0);
   }
   CloseHandle(pause.hProcess);
   CloseHandle(pause.hThread);
