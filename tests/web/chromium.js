@@ -68,13 +68,17 @@ const open = async (chromium) => {
 };
 
 // Opens the page in the tab `t` and waits for its core: window.rezonans.
+// A page that fails to start fails here, not at the watchdog.
 const show = async (t, url, domains) => {
   for (const domain of ['Page', ...domains]) {
     await t.send(`${domain}.enable`);
   }
   await t.send('Page.navigate', { url });
-  await t.evaluate(`new Promise((loaded) => {
-    const ready = () => (window.rezonans ? loaded() : setTimeout(ready, 10));
+  await t.evaluate(`new Promise((loaded, failed) => {
+    const given = Date.now() + 20000;
+    const ready = () => (window.rezonans ? loaded()
+      : Date.now() < given ? setTimeout(ready, 10)
+      : failed(new Error('no window.rezonans 20 s after the page was opened')));
     ready();
   })`);
 };
