@@ -100,6 +100,10 @@ inline void Dobavit(Tekst& t, std::string_view s) {
   t.n += k;
 }
 
+// Bytes a UTF-8 character has in all, by its first byte and the bytes
+// that follow it; 0 when they are not one.
+std::size_t Utf8(std::string_view s);
+
 // Writes the normalised line and its caption, without a line end.
 int Printl(Tekst& t, const char* str);
 

@@ -10,10 +10,6 @@
 // programs), what the reader and the parser drop would go unseen: each kind
 // is said on standard error, before the answer it belongs to.
 
-namespace {
-
-// Bytes a UTF-8 character has in all, by its first byte and the bytes
-// that follow it; 0 when they are not one.
 std::size_t Utf8(std::string_view s) {
   const auto b = [&s](std::size_t i) {
     return i < s.size() ? static_cast<unsigned char>(s[i]) : 0U;
@@ -50,6 +46,8 @@ std::size_t Utf8(std::string_view s) {
   }
   return n;
 }
+
+namespace {
 
 constexpr std::string_view HEX = "0123456789ABCDEF";
 

@@ -26,15 +26,11 @@ void Dopisat(Tekst& t, std::string_view s) {
 // UTF-8 come through as they are where the texts are UTF-8.
 void Slovo(Tekst& t, std::string_view s) {
   while (!s.empty()) {
-    const auto lead = static_cast<unsigned char>(s[0]);
-    const std::size_t n = lead < 0xC0   ? 1
-                          : lead < 0xE0 ? 2
-                          : lead < 0xF0 ? 3
-                                        : 4;
+    const std::size_t n = std::max<std::size_t>(Utf8(s), 1);
     char znak[4];
     const std::size_t k = Znak(s.substr(0, n), znak);
     Dopisat(t, k > 0 ? std::string_view(znak, k) : "?");
-    s.remove_prefix(std::min(n, s.size()));
+    s.remove_prefix(n);
   }
 }
 
