@@ -241,17 +241,17 @@ bool PauseEndedByPaste(const Terminal& t, HANDLE in) {
     return false;
   }
   bool pasted = false;
-  bool seen = false;
   bool shrank = false;
+  // Until it shrinks, the waiting input only grows: none was seen while
+  // `was` is 0.
   DWORD was = 0;
   while (!shrank &&
          WaitForSingleObject(pause.hProcess, WATCH_MS) == WAIT_TIMEOUT) {
     DWORD now = 0;
     GetNumberOfConsoleInputEvents(in, &now);
     shrank = now < was;
-    if (shrank || (now > 0 && !seen)) {
+    if (shrank || (now > 0 && was == 0)) {
       pasted = Pressed(in, 1);
-      seen = true;
     }
     was = now;
   }
