@@ -26,6 +26,14 @@ int Metok(const char* str);
 // False for every quantity of invalid data.
 bool Vychislyaetsya(int tip, char marker);
 
+// Reads the value of an option as the program reads a quantity's number, in
+// double precision: digits with at most one decimal point or comma and at
+// most one prefix letter (G M K m u n p) among them, and after them, where
+// `marker` is a quantity marker (L, C, F or R), that marker in either case.
+// False, with nothing written, for anything else: no digits, a sign, a
+// second point or prefix, another character, or a text past 64 characters.
+bool ChitatZnachenie(std::string_view s, char marker, double& x);
+
 // Computes the two quantities the combination code says are missing and
 // writes back only those two. Any other code changes nothing. Returns 0.
 int Raschet(float* l, float* c, float* f, float* r, int tip);

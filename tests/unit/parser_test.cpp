@@ -87,4 +87,52 @@ TEST(Obrabotka, ReadsThePagesPrefixesAsTheReportLabelsThem) {
   }
 }
 
+// An option's value: the program's number and prefix letters, read in double
+// precision; -1 where it is refused.
+struct Znachenie {
+  const char* text;
+  char marker;
+  double x;
+};
+const Znachenie ZNACHENIYA[] = {
+    {"12p", 'C', 12e-12},
+    {"12,5p", 'C', 12.5e-12},
+    {"0.012n", 'C', 12e-12},
+    {"12pC", 'C', 12e-12},
+    {"12pc", 'C', 12e-12},
+    {"0", 'C', 0},
+    {"p12", 'C', 12e-12},
+    {"5,9M", 'F', 5.9e6},
+    {"530K", 'F', 530e3},
+    {"229u", 'L', 229e-6},
+    {"50", 'R', 50},
+    {".5", '\0', 0.5},
+    {"7.", '\0', 7},
+    {"12pF", 'C', -1},
+    {"12C", '\0', -1},
+    {"-12p", 'C', -1},
+    {"", 'C', -1},
+    {"C", 'C', -1},
+    {"p", 'C', -1},
+    {",", 'C', -1},
+    {"1,2,3p", 'C', -1},
+    {"12pn", 'C', -1},
+    {"12k", 'C', -1},
+    {"1e3", 'C', -1},
+    {"12 p", 'C', -1},
+    {"0000000000000000000000000000000000000000000000000000000000000001", 'C',
+     1},
+    {"00000000000000000000000000000000000000000000000000000000000000001", 'C',
+     -1},
+};
+
+TEST(ChitatZnachenie, ReadsAnOptionsValue) {
+  for (const Znachenie& z : ZNACHENIYA) {
+    SCOPED_TRACE(std::string("value: ") + z.text);
+    double x = -1;
+    EXPECT_EQ(ChitatZnachenie(z.text, z.marker, x), z.x >= 0);
+    EXPECT_EQ(x, z.x);
+  }
+}
+
 }  // namespace
