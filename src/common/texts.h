@@ -189,8 +189,9 @@ constexpr std::string_view VERSION =
     "rezonans " REZONANS_VERSION ", лицензия MIT\n";
 // What was wrong with the command line, by its kind (parameter, format,
 // series, missing value, tolerance, tolerance that rounds to 100, tolerance
-// without a series); the words it was wrong in stand between the two halves.
-constexpr std::array<std::string_view, 7> OSHIBKI{
+// without a series, stray capacitance); the words it was wrong in stand
+// between the two halves.
+constexpr std::array<std::string_view, 8> OSHIBKI{
     "rezonans: неизвестный параметр «",
     "rezonans: неизвестный формат «",
     "rezonans: неизвестный ряд «",
@@ -198,6 +199,8 @@ constexpr std::array<std::string_view, 7> OSHIBKI{
     "rezonans: допуск - процент больше 0 и меньше 100, а не «",
     "rezonans: допуск округляется до 100, а нужно меньше 100: «",
     "rezonans: допуск без ряда (--series) «",
+    "rezonans: паразитная ёмкость (--stray) - число с приставкой, 0 или "
+    "больше (12p, 12,5p), а не «",
 };
 constexpr std::string_view SEE_HELP = "»; справка: rezonans --help\n";
 // A NUL in a word the page gives, as a terminal shows it: a command line

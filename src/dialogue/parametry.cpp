@@ -23,12 +23,13 @@ struct Znachimyi {
   std::string_view imya;
   Oshibka oshibka;
 };
-constexpr std::array<Znachimyi, 3> ZNACHIMYE{{
+constexpr std::array<Znachimyi, 4> ZNACHIMYE{{
     {"--format", Oshibka::Format},
     {"--series", Oshibka::Ryad},
     {"--tolerance", Oshibka::Dopusk},
+    {"--stray", Oshibka::Parazit},
 }};
-static_assert(ZNACHIMYE.back().oshibka == Oshibka::Dopusk,
+static_assert(ZNACHIMYE.back().oshibka == Oshibka::Parazit,
               "an option is missing");
 
 Parametry Oshibochno(Oshibka oshibka, const char* slovo,
@@ -113,6 +114,10 @@ bool Vybrat(Parametry& p, const Znachimyi& o, const char* value,
   if (o.oshibka == Oshibka::Ryad) {
     p.ryad = NaitiRyad(value);
     return p.ryad != nullptr;
+  }
+  if (o.oshibka == Oshibka::Parazit) {
+    p.est_parazit = ChitatZnachenie(value, 'C', p.parazit);
+    return p.est_parazit;
   }
   if (o.oshibka == Oshibka::Dopusk) {
     bool menshe = false;

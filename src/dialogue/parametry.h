@@ -18,6 +18,7 @@ enum class Oshibka {
   // A tolerance below 100 as typed that a double holds as 100.
   Okruglenie,
   BezRyada,
+  Parazit,
 };
 
 struct Parametry {
@@ -27,6 +28,9 @@ struct Parametry {
   // its parts in percent: 0 for the one the series is made for.
   const Ryad* ryad = nullptr;
   double dopusk = 0;
+  // The stray capacitance across the circuit in farad, when it is given.
+  bool est_parazit = false;
+  double parazit = 0;
   // The entries given as arguments, in a list that ends with a null pointer;
   // null when they come from standard input.
   char* const* zapisi = nullptr;
@@ -42,6 +46,8 @@ struct Parametry {
 // value, after = or as the next argument; the name of a format may be in
 // either case; a tolerance is a percentage greater than 0 and less than 100,
 // with a decimal point or comma and a % after it or not, and needs a series.
+// --stray takes a capacitance as the program reads one (12p, 12,5pC), zero
+// or more.
 // Options may stand anywhere before "--", which ends them; every other argument
 // is an entry, and the entries are moved to the front of argv. An unknown
 // option or value is an error whatever else is given.

@@ -34,7 +34,7 @@ void Slovo(Tekst& t, std::string_view s) {
   }
 }
 
-static_assert(OSHIBKI.size() == static_cast<std::size_t>(Oshibka::BezRyada) + 1,
+static_assert(OSHIBKI.size() == static_cast<std::size_t>(Oshibka::Parazit) + 1,
               "a message for each kind of error");
 
 // What was wrong with the command line, on standard error; status 2.

@@ -29,6 +29,7 @@ struct Taken {
   std::vector<std::string> args;
   double dopusk;  // percent; 0 for the series' own
   Format format = Format::Text;
+  double parazit = -1;  // farad; -1 for none
 };
 
 const Taken TAKEN[] = {
@@ -41,6 +42,8 @@ const Taken TAKEN[] = {
     {{"--series=E12", "--tolerance=99.99999"}, 99.99999},
     {{"--format=CSV"}, 0, Format::Csv},
     {{"--format", "Json"}, 0, Format::Json},
+    {{"--stray=12,5p"}, 0, Format::Text, 12.5e-12},
+    {{"--stray", "0"}, 0, Format::Text, 0},
 };
 
 TEST(Razbor, TakesATolerance) {
@@ -50,6 +53,8 @@ TEST(Razbor, TakesATolerance) {
     ASSERT_EQ(p.deistvie, Deistvie::Otvety);
     EXPECT_EQ(p.dopusk, t.dopusk);
     EXPECT_EQ(p.format, t.format);
+    EXPECT_EQ(p.est_parazit, t.parazit >= 0);
+    EXPECT_EQ(p.est_parazit ? p.parazit : -1, t.parazit);
   }
 }
 
@@ -76,6 +81,11 @@ const Refused REFUSED[] = {
      "99.99999999999999"},
     {{"--series=E12", "--tolerance"}, Oshibka::Znachenie, "--tolerance"},
     {{"--tolerance=5", "1L1C"}, Oshibka::BezRyada, "--tolerance=5"},
+    // A stray capacitance as the program reads one, zero or more.
+    {{"--stray=-5p"}, Oshibka::Parazit, "-5p"},
+    {{"--stray="}, Oshibka::Parazit, ""},
+    {{"--stray=12pF"}, Oshibka::Parazit, "12pF"},
+    {{"--stray"}, Oshibka::Znachenie, "--stray"},
 };
 
 TEST(Razbor, RefusesATolerance) {
