@@ -154,13 +154,20 @@ bool Proekt(const Dano& d, const Zadanie& z, const Predely& p, const Shema& bez,
   return false;
 }
 
+// Whether a band holds the band asked, but for rounding.
+bool Perekryvaet(const Shema& sh, const Zadanie& z) {
+  return sh.f_low <= z.f_min * (1 + ROVNO) &&
+         sh.f_high >= z.f_max * (1 - ROVNO);
+}
+
 // A circuit of a standard coil and padder (infinite: none) with the trimmer
 // that tunes f_min; where that would be less than none, none.
-Standart Standartnyi(const Dano& d, double L, double padder) {
+Standart Standartnyi(const Dano& d, const Zadanie& z, double L, double padder) {
   const double trimmer = 1 / (d.w2 * L) - d.s - Posledovatelno(d.b, padder);
   Standart st;
   st.bez_trimmera = trimmer < 0;
   st.shema = Nastroit(d, L, std::max(trimmer, 0.0), padder);
+  st.perekryvaet = Perekryvaet(st.shema, z);
   st.shkala = Shkalu(d, st.shema);
   return st;
 }
@@ -184,14 +191,13 @@ std::size_t Ryadom(double x, const Ryad& ryad, std::array<double, 2>& v) {
 // How much wider than the band a covering circuit tunes, as a ratio; how
 // far short of f_max the top of another stays. Less is better.
 double Izbytok(const Standart& s, const Zadanie& z) {
-  return Perekryvaet(s, z)
-             ? s.shema.f_high / z.f_max * (z.f_min / s.shema.f_low)
-             : z.f_max / s.shema.f_high;
+  return s.perekryvaet ? s.shema.f_high / z.f_max * (z.f_min / s.shema.f_low)
+                       : z.f_max / s.shema.f_high;
 }
 
 bool Luchshe(const Standart& a, const Standart& b, const Zadanie& z) {
-  if (Perekryvaet(a, z) != Perekryvaet(b, z)) {
-    return Perekryvaet(a, z);
+  if (a.perekryvaet != b.perekryvaet) {
+    return a.perekryvaet;
   }
   return Izbytok(a, z) < Izbytok(b, z);
 }
@@ -206,7 +212,7 @@ void Standarty(const Dano& d, const Shema& proekt, Sopryazhenie& o) {
       std::isinf(proekt.padder) ? 1 : Ryadom(proekt.padder, *o.ryad, p);
   for (std::size_t i = 0; i < nl; ++i) {
     for (std::size_t j = 0; j < np; ++j) {
-      o.standart[o.n_standart++] = Standartnyi(d, l[i], p[j]);
+      o.standart[o.n_standart++] = Standartnyi(d, o.zadanie, l[i], p[j]);
     }
   }
   // Each moves up past those worse than itself: the same order on every
@@ -223,11 +229,6 @@ void Standarty(const Dano& d, const Shema& proekt, Sopryazhenie& o) {
 
 bool DvaKonca(double a, double b) {
   return std::isfinite(a) && std::isfinite(b) && a > 0 && b > 0 && a != b;
-}
-
-bool Perekryvaet(const Standart& s, const Zadanie& z) {
-  return s.shema.f_low <= z.f_min * (1 + ROVNO) &&
-         s.shema.f_high >= z.f_max * (1 - ROVNO);
 }
 
 Sopryazhenie Sopryach(const Zadanie& z, const Ryad* ryad) {

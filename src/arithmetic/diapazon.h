@@ -65,10 +65,12 @@ enum class Ishod {
 
 // A circuit of standard parts: a neighbour of the design's coil with one of
 // its padder's (or none), and the trimmer that puts the low end on f_min.
-// Where even no trimmer leaves the low end below f_min, it has none.
+// Where even no trimmer leaves the low end below f_min, it has none. Whether
+// the band it tunes holds the whole band asked.
 struct Standart {
   Shema shema;
   bool bez_trimmera = false;
+  bool perekryvaet = false;
   Shkala shkala{};
 };
 
@@ -103,6 +105,3 @@ bool DvaKonca(double a, double b);
 // (their ends as DvaKonca takes them, in either order), with the series'
 // standard parts where `ryad` is not null.
 Sopryazhenie Sopryach(const Zadanie& z, const Ryad* ryad);
-
-// Whether a standard circuit covers the whole band asked.
-bool Perekryvaet(const Standart& s, const Zadanie& z);

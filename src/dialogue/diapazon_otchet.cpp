@@ -177,9 +177,9 @@ void ZapisatStandarty(Tekst& t, const Sopryazhenie& o) {
     }
     const Znach ot = Kak(s.shema.f_high, s.shema.f_low);
     const Znach doo = Kak(s.shema.f_high, s.shema.f_high);
-    Pechat(t, STANDART_POLOSA,
-           {ot.x, doo.x, doo.label,
-            Perekryvaet(s, o.zadanie) ? PEREKRYVAET : NE_PEREKRYVAET});
+    Pechat(
+        t, STANDART_POLOSA,
+        {ot.x, doo.x, doo.label, s.perekryvaet ? PEREKRYVAET : NE_PEREKRYVAET});
   }
   Dobavit(t, CLOSING);
 }

@@ -64,7 +64,7 @@ TEST(Sopryach, EveryDesignTunesItsBandBack) {
                    << k.f_min << "-" << k.f_max << " Hz on " << k.c_min << "-"
                    << k.c_max << " F with " << k.parazit << " F, choice "
                    << static_cast<int>(z.vybor) << " " << z.znachenie);
-      const Sopryazhenie d = Sopryach(z, nullptr);
+      const Sopryazhenie d = Sopryach(z, NaitiRyad("E12"));
       ASSERT_EQ(d.ishod, Ishod::Gotovo);
       const Shema& sh = d.proekt;
       EXPECT_GT(sh.L, 0);
@@ -78,6 +78,23 @@ TEST(Sopryach, EveryDesignTunesItsBandBack) {
       ExpectNear(d.shkala[5], Chastota(v, sh, (v.c_min + v.c_max) / 2), 1e-12);
       EXPECT_EQ(d.shkala.front(), sh.f_high);
       EXPECT_EQ(d.shkala.back(), sh.f_low);
+      // Each circuit of standard parts has the low end on f_min, or below
+      // it with no trimmer; those that cover the band come first.
+      EXPECT_GE(d.n_standart, 1U);
+      for (std::size_t i = 0; i < d.n_standart; ++i) {
+        const Standart& st = d.standart[i];
+        const double low = Chastota(v, st.shema, v.c_max);
+        const double high = Chastota(v, st.shema, v.c_min);
+        if (st.bez_trimmera) {
+          EXPECT_EQ(st.shema.trimmer, 0);
+          EXPECT_LT(low, v.f_min);
+        } else {
+          ExpectNear(low, v.f_min, 1e-9);
+        }
+        ExpectNear(st.shema.f_high, high, 1e-12);
+        EXPECT_EQ(st.perekryvaet, high >= v.f_max * (1 - 1e-12)) << high;
+        EXPECT_TRUE(i == 0 || st.perekryvaet <= d.standart[i - 1].perekryvaet);
+      }
     }
   }
 }
