@@ -1,9 +1,11 @@
 # Bash completion for rezonans: its options and the values of --format and
-# --series. Entries and the percentage of --tolerance are free text and get
-# nothing, nor does anything after --.
+# --series. Entries, the percentage of --tolerance and the values of the
+# tuning range's options are free text and get nothing, nor does anything
+# after --.
 
 _rezonans() {
   local cur=${COMP_WORDS[COMP_CWORD]} option prefix= word values
+  local range="--band= --variable= --stray= --coil= --trimmer= --padder="
   for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
     [[ $word == -- ]] && return
   done
@@ -26,7 +28,7 @@ _rezonans() {
   if [[ -n $values ]]; then
     mapfile -t COMPREPLY < <(compgen -P "$prefix" -W "$values" -- "$cur")
   elif [[ $cur == -* ]]; then
-    mapfile -t COMPREPLY < <(compgen -W "-h --help -V --version -- --format= --series= --tolerance=" -- "$cur")
+    mapfile -t COMPREPLY < <(compgen -W "-h --help -V --version -- --format= --series= --tolerance= $range" -- "$cur")
     [[ ${COMPREPLY[0]} == *= ]] && compopt -o nospace
   fi
 }

@@ -13,7 +13,9 @@ row() {
   local got="${COMPREPLY[*]}$nospace"
   [ "$got" = "$want" ] || { echo "$*: '$got', expected '$want'"; failed=1; }
 }
-row '-h --help -V --version -- --format= --series= --tolerance=' rezonans -
+row '-h --help -V --version -- --format= --series= --tolerance= --band= --variable= --stray= --coil= --trimmer= --padder=' rezonans -
+row '--band= (no space after)' rezonans --ba
+row '' rezonans --band = 5
 row '--format= (no space after)' rezonans --fo
 row 'text csv json' rezonans --format =
 row 'csv' rezonans 4.5uL --format = c

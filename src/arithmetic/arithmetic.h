@@ -46,6 +46,8 @@ int Preobr(float* adr);
 // of a band to the prefix of its frequency); returns the index of the
 // prefix label. Preobr is this with the quantity as its own pattern.
 int PreobrKak(float obrazec, float* adr);
+// The same for a double, by the same thresholds.
+int PreobrKak(double obrazec, double* adr);
 
 // A series of preferred values: one decade of them as integers with
 // `razryady` significant digits (2 or 3), repeated in every decade; and the
@@ -68,6 +70,9 @@ const Ryad* NaitiRyad(std::string_view imya);
 // part that is not a positive normal float (0, below the normal range,
 // negative, infinite or undefined).
 bool Sosedi(float chast, const Ryad& ryad, float* nizhe, float* vyshe);
+// The same for a double; a part that is not a positive normal double has
+// none.
+bool Sosedi(double chast, const Ryad& ryad, double* nizhe, double* vyshe);
 
 // How far `x` lies from `ot`, as a fraction of `ot`.
 double Otklonenie(float x, float ot);

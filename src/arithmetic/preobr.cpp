@@ -37,17 +37,34 @@ static_assert(STEPS.back().index == 11, "a threshold is missing");
 // their value and take the atto label.
 constexpr int UNSCALED = 9;
 
+// The step of the prefix for `obrazec`; null below the smallest threshold.
+const Step* Stupen(double obrazec) {
+  for (const Step& s : STEPS) {
+    if (obrazec >= s.porog) {
+      return &s;
+    }
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 int PreobrKak(float obrazec, float* adr) {
-  const double dan = *adr;
-  for (const Step& s : STEPS) {
-    if (obrazec >= s.porog) {
-      *adr = static_cast<float>(dan / s.delitel);
-      return s.index;
-    }
+  const Step* s = Stupen(obrazec);
+  if (s == nullptr) {
+    return UNSCALED;
   }
-  return UNSCALED;
+  *adr = static_cast<float>(*adr / s->delitel);
+  return s->index;
+}
+
+int PreobrKak(double obrazec, double* adr) {
+  const Step* s = Stupen(obrazec);
+  if (s == nullptr) {
+    return UNSCALED;
+  }
+  *adr /= s->delitel;
+  return s->index;
 }
 
 int Preobr(float* adr) { return PreobrKak(*adr, adr); }

@@ -109,29 +109,40 @@ const Ryad* NaitiRyad(std::string_view imya) {
   return nullptr;
 }
 
-bool Sosedi(float chast, const Ryad& ryad, float* nizhe, float* vyshe) {
-  // Below the normal floats the grid of floats is coarser than any series:
-  // a neighbour would round onto the part itself.
+bool Sosedi(double chast, const Ryad& ryad, double* nizhe, double* vyshe) {
   if (!std::isnormal(chast) || chast < 0) {
     return false;
   }
-  const double x = chast;
   // The decade the logarithm names, and one on either side of it for the
   // values its rounding may have put there.
-  const int d = static_cast<int>(std::floor(std::log10(x)));
+  const int d = static_cast<int>(std::floor(std::log10(chast)));
   double below = 0;
   double above = INFINITY;
   for (int decade = d - 1; decade <= d + 1; ++decade) {
     for (const std::uint16_t v : ryad.znacheniya) {
       const double s = Znachenie(ryad, v, decade);
-      if (std::fabs(s - x) <= ROVNO * x) {
-        *nizhe = static_cast<float>(s);
-        *vyshe = *nizhe;
+      if (std::fabs(s - chast) <= ROVNO * chast) {
+        *nizhe = s;
+        *vyshe = s;
         return true;
       }
-      below = s < x ? std::fmax(below, s) : below;
-      above = s > x ? std::fmin(above, s) : above;
+      below = s < chast ? std::fmax(below, s) : below;
+      above = s > chast ? std::fmin(above, s) : above;
     }
+  }
+  *nizhe = below;
+  *vyshe = above;
+  return true;
+}
+
+bool Sosedi(float chast, const Ryad& ryad, float* nizhe, float* vyshe) {
+  // Below the normal floats the grid of floats is coarser than any series:
+  // a neighbour would round onto the part itself.
+  double below = 0;
+  double above = 0;
+  if (!std::isnormal(chast) ||
+      !Sosedi(static_cast<double>(chast), ryad, &below, &above)) {
+    return false;
   }
   *nizhe = static_cast<float>(below);
   *vyshe = static_cast<float>(above);

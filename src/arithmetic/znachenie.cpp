@@ -1,5 +1,6 @@
 #include <array>
 #include <charconv>
+#include <cstdlib>
 #include <string_view>
 
 #include "arithmetic.h"
@@ -47,19 +48,22 @@ bool ChitatZnachenie(std::string_view s, char marker, double& x) {
   if (s.size() > DLINA) {
     return false;
   }
-  // The digits and the point as from_chars reads them, then the exponent of
-  // the prefix: the double nearest the value typed, rounded once.
+  // The digits without the point, then the exponent of the prefix less the
+  // digits after the point: strtod reads a text with no radix character in
+  // it the same in every locale, into the double nearest the value typed,
+  // rounded once. (Not every standard library the program is built with has
+  // from_chars for a double.) At most 64 digits and a prefix stay far
+  // inside the range of normal doubles.
   std::array<char, DLINA + 8> text{};
   std::size_t n = 0;
   const Stepen* stepen = nullptr;
   bool point = false;
-  bool digits = false;
+  int after_point = 0;
   for (const char ch : s) {
     if (ch >= '0' && ch <= '9') {
       text[n++] = ch;
-      digits = true;
+      after_point += point ? 1 : 0;
     } else if ((ch == '.' || ch == ',') && !point) {
-      text[n++] = '.';
       point = true;
     } else if (const Stepen* p = Pristavka(ch);
                p != nullptr && stepen == nullptr) {
@@ -68,13 +72,13 @@ bool ChitatZnachenie(std::string_view s, char marker, double& x) {
       return false;
     }
   }
-  if (!digits) {
+  if (n == 0) {
     return false;
   }
   text[n++] = 'e';
-  const char* end = std::to_chars(text.data() + n, text.data() + text.size(),
-                                  stepen != nullptr ? stepen->exponent : 0)
-                        .ptr;
-  const auto r = std::from_chars(text.data(), end, x);
-  return r.ec == std::errc() && r.ptr == end;
+  const int exponent = (stepen != nullptr ? stepen->exponent : 0) - after_point;
+  // The array's last character stays the terminating zero.
+  std::to_chars(text.data() + n, text.data() + text.size() - 1, exponent);
+  x = std::strtod(text.data(), nullptr);
+  return true;
 }

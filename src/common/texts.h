@@ -165,6 +165,7 @@ constexpr std::string_view ONE_ARGUMENT =
 // The command line. The version is the one the build defines.
 constexpr std::string_view USAGE =
     "Использование: rezonans [ПАРАМЕТР]... [ЗАПИСЬ]...\n"
+    "          или: rezonans --band=ОТ-ДО --variable=ОТ-ДО [ПАРАМЕТР]...\n"
     "Резонанс идеального LC-контура: по двум величинам из L, C, F, R "
     "вычисляет\n"
     "две другие. Запись - числа с буквами величин: 4.5uL10nC - это 4,5 мкГн и\n"
@@ -182,6 +183,16 @@ constexpr std::string_view USAGE =
     "  --tolerance=ПРОЦЕНТ\n"
     "                 допуск подобранных деталей (больше 0 и меньше 100)\n"
     "                 вместо допуска ряда; только с --series\n"
+    // The tuning range.
+    "  --band=ОТ-ДО --variable=ОТ-ДО\n"
+    "                 катушка, подстроечный и сопрягающий конденсаторы, с\n"
+    "                 которыми переменный конденсатор (10p-365p) вместе с\n"
+    "                 паразитной ёмкостью --stray перекрывает полосу частот\n"
+    "                 (530K-1,7M): пределы каждого, расчёт и шкала; с\n"
+    "                 --series стандартные номиналы; записи не принимаются\n"
+    "  --coil=L, --trimmer=C, --padder=C\n"
+    "                 с --band одна из деталей задана, две другие\n"
+    "                 вычисляются\n"
     "  --             всё дальнейшее - записи\n"
     "\n"
     "Руководство: " REZONANS_MANUAL "\n";
@@ -189,9 +200,10 @@ constexpr std::string_view VERSION =
     "rezonans " REZONANS_VERSION ", лицензия MIT\n";
 // What was wrong with the command line, by its kind (parameter, format,
 // series, missing value, tolerance, tolerance that rounds to 100, tolerance
-// without a series, stray capacitance); the words it was wrong in stand
-// between the two halves.
-constexpr std::array<std::string_view, 8> OSHIBKI{
+// without a series, stray capacitance; then those of the tuning range, in
+// the order of Oshibka); the words it was wrong in stand between the two
+// halves.
+constexpr std::array<std::string_view, 18> OSHIBKI{
     "rezonans: неизвестный параметр «",
     "rezonans: неизвестный формат «",
     "rezonans: неизвестный ряд «",
@@ -201,6 +213,23 @@ constexpr std::array<std::string_view, 8> OSHIBKI{
     "rezonans: допуск без ряда (--series) «",
     "rezonans: паразитная ёмкость (--stray) - число с приставкой, 0 или "
     "больше (12p, 12,5p), а не «",
+    // The tuning range.
+    "rezonans: полоса (--band) - две разные частоты больше 0 через дефис "
+    "(530K-1,7M), а не «",
+    "rezonans: переменный конденсатор (--variable) - две разные ёмкости "
+    "больше 0 через дефис (10p-365p), а не «",
+    "rezonans: катушка (--coil) - индуктивность с приставкой (250u), а не «",
+    "rezonans: подстроечный конденсатор (--trimmer) - ёмкость с приставкой, "
+    "0 или больше (10p), а не «",
+    "rezonans: сопрягающий конденсатор (--padder) - ёмкость с приставкой "
+    "(470p), а не «",
+    "rezonans: задаётся одна деталь из --coil, --trimmer и --padder, а не "
+    "ещё и «",
+    "rezonans: --band и --variable задаются вместе, а здесь только «",
+    "rezonans: --coil, --trimmer и --padder - только с --band и --variable: "
+    "«",
+    "rezonans: с --band и --variable записи не принимаются: «",
+    "rezonans: с --band и --variable допуска нет: «",
 };
 constexpr std::string_view SEE_HELP = "»; справка: rezonans --help\n";
 // A NUL in a word the page gives, as a terminal shows it: a command line
@@ -253,6 +282,82 @@ constexpr std::size_t NABOR = 4;
 static_assert(POLYA[NABOR - 1] == "R" && POLYA[NABOR] == "L_below");
 // The tolerance comes last, a double where the other fields are floats.
 static_assert(POLYA.back() == "tolerance");
+
+// The tuning range: what was asked, the range of each part, the design and
+// the band it tunes back, the dial, and with a series the circuits of
+// standard parts. The ends of a band are scaled to the prefix of its top,
+// those of a range to that of its larger end.
+constexpr std::string_view DIAPAZON = "\n           Перекрытие диапазона\n\n";
+constexpr std::string_view ZAD_POLOSA = " Полоса       от %g до %g %s Герц\n";
+constexpr std::string_view ZAD_PEREMENNYI =
+    " Переменный   от %g до %g %s Фарад\n";
+constexpr std::string_view ZAD_PARAZIT = " Паразитная   %g %s Фарад\n";
+// The part chosen: the coil, the trimmer, the padder.
+constexpr std::array<std::string_view, 3> ZAD_VYBOR{
+    " Катушка      %g %s Генри (задана)\n",
+    " Подстроечный %g %s Фарад (задан)\n",
+    " Сопрягающий  %g %s Фарад (задан)\n",
+};
+constexpr std::string_view PREDELY = "\n        ---------- пределы\n";
+constexpr std::string_view PREDEL_L = " Катушка      от %g до %g %s Генри\n";
+constexpr std::string_view PREDEL_TRIMMER =
+    " Подстроечный от 0 до %g %s Фарад\n";
+constexpr std::string_view PREDEL_PADDER =
+    " Сопрягающий  от %g %s Фарад и больше или без него\n";
+constexpr std::string_view PADDER_NE_NUZHEN = " Сопрягающий  не нужен\n";
+constexpr std::string_view RASCHET = "\n        ---------- расчёт\n";
+constexpr std::string_view PROEKT_L = " L=%-15g %s Генри (катушка)\n";
+constexpr std::string_view PROEKT_TRIMMER =
+    " Ct=%-14g %s Фарад (подстроечный, параллельно)\n";
+constexpr std::string_view PROEKT_PADDER =
+    " Cp=%-14g %s Фарад (сопрягающий, последовательно)\n";
+constexpr std::string_view BEZ_PADDERA = " Cp нет: без сопрягающего\n";
+constexpr std::string_view NASTROIKA = " Настройка от %g до %g %s Герц\n";
+// The frequency at each tenth of the variable's travel, all scaled to the
+// prefix of the highest; the percent right-aligned in three places.
+constexpr std::string_view SHKALA =
+    "\n        ---------- шкала: частота по ходу переменного\n";
+constexpr std::string_view DELENIE = "%d %%  F=%-15g %s Герц\n";
+// The circuits of standard parts: the coil, the padder, the trimmer that
+// tunes f_min (or none, where even none leaves the low end below it), and
+// the band it then tunes, whether it covers the band asked.
+constexpr std::string_view STANDARTY = "\n        ---------- ряд %s\n";
+constexpr std::string_view STANDART_L = "\n L=%-15g %s Генри\n";
+constexpr std::string_view STANDART_PADDER = " Cp=%-14g %s Фарад\n";
+constexpr std::string_view STANDART_TRIMMER = " Ct=%-14g %s Фарад\n";
+constexpr std::string_view STANDART_BEZ_TRIMMERA =
+    " Ct не нужен: и без него нижний край ниже полосы\n";
+constexpr std::string_view STANDART_POLOSA = "   от %g до %g %s Герц  %s\n";
+constexpr std::string_view PEREKRYVAET = "перекрывает";
+constexpr std::string_view NE_PEREKRYVAET = "не перекрывает";
+// A design that cannot be made: the words after PROVAL in the report, after
+// PROVAL_OSHIBKA on standard error (CSV and JSON); the band the variable
+// with the strays covers, or the range of the part chosen, by its kind.
+constexpr std::string_view PROVAL = " Расчёт невозможен: ";
+constexpr std::string_view PROVAL_OSHIBKA = "rezonans: расчёт невозможен: ";
+constexpr std::string_view NEVOZMOZHNO =
+    "переменный с паразитной ёмкостью\n перекрывает только от %g до %g %s "
+    "Герц\n";
+constexpr std::array<std::string_view, 3> VNE_PREDELOV{
+    "катушка вне пределов, от %g до %g %s Генри\n",
+    "подстроечный вне пределов, от 0 до %g %s Фарад\n",
+    "сопрягающий вне пределов, от %g %s Фарад и больше\n",
+};
+constexpr std::string_view PADDER_LISHNII =
+    "сопрягающий не нужен: полосу перекрывает переменный без него\n";
+
+// The fields of a record of the tuning range for programs: the kind of
+// record (the design, or a circuit of standard parts), the band and the
+// variable asked, the strays, the circuit's parts, the band it tunes, and
+// the range of each part; JSON adds the dial, [percent, F] at each tenth.
+constexpr std::array<std::string_view, 15> POLYA_DIAPAZONA{
+    "kind",   "F_min", "F_max",   "C_var_min",   "C_var_max",
+    "stray",  "L",     "trimmer", "padder",      "F_low",
+    "F_high", "L_min", "L_max",   "trimmer_max", "padder_min",
+};
+static_assert(POLYA_DIAPAZONA.back() == "padder_min", "a field is missing");
+constexpr std::array<std::string_view, 2> VIDY{"design", "standard"};
+constexpr std::string_view DIAL = "dial";
 
 // The prefix labels, by the index the display scaling returns.
 constexpr std::array<std::string_view, 17> mnoj{

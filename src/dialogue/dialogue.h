@@ -234,6 +234,25 @@ void ZapisatPokaz(const Otvet& o, std::FILE* out);
 // takes it; the series with the tolerance each is graded for.
 void ZapisatSpravochnik(Tekst& t);
 
+// The tuning range: the design the command line asks for, as the report
+// (the question, the ranges, the design or why there is none, the dial),
+// then its circuits of standard parts; and as records for programs, the
+// header, then the design (`i` = 0) or its i-th circuit of standard parts.
+void ZapisatDiapazon(Tekst& t, const Sopryazhenie& o);
+void ZapisatStandarty(Tekst& t, const Sopryazhenie& o);
+void ZagolovokDiapazonaCsv(Tekst& t);
+void ZapisatDiapazonCsv(Tekst& t, const Sopryazhenie& o, std::size_t i);
+void ZapisatDiapazonJson(Tekst& t, const Sopryazhenie& o, std::size_t i);
+
+// Why there is no design, in words, the line ended: the band the variable
+// covers, or the range of the part chosen.
+void ZapisatProval(Tekst& t, const Sopryazhenie& o);
+
+// Answers the tuning range the command line asks for, in its format; where
+// there is no design, says why (in CSV and JSON on standard error). Returns
+// the exit status: 1 when there is no design or the output failed.
+int OtvetitDiapazon(const Terminal& t, const Parametry& p);
+
 // Where nobody reads the echo: says on standard error what the reader
 // dropped of the line it read last (`tip` its result, `str` what it kept)
 // and what the parser drops of it, and that a q among other characters

@@ -23,13 +23,19 @@ struct Znachimyi {
   std::string_view imya;
   Oshibka oshibka;
 };
-constexpr std::array<Znachimyi, 4> ZNACHIMYE{{
+constexpr std::array<Znachimyi, 9> ZNACHIMYE{{
     {"--format", Oshibka::Format},
     {"--series", Oshibka::Ryad},
     {"--tolerance", Oshibka::Dopusk},
     {"--stray", Oshibka::Parazit},
+    // The tuning range.
+    {"--band", Oshibka::Polosa},
+    {"--variable", Oshibka::Peremennyi},
+    {"--coil", Oshibka::Katushka},
+    {"--trimmer", Oshibka::Trimmer},
+    {"--padder", Oshibka::Padder},
 }};
-static_assert(ZNACHIMYE.back().oshibka == Oshibka::Parazit,
+static_assert(ZNACHIMYE.back().oshibka == Oshibka::Padder,
               "an option is missing");
 
 Parametry Oshibochno(Oshibka oshibka, const char* slovo,
@@ -106,11 +112,107 @@ const Znachimyi* NaitiZnachimyi(std::string_view arg) {
   return nullptr;
 }
 
+// The tuning range's options as given: each the word of the option and,
+// where its value is a word of its own, that word.
+struct Slovo {
+  const char* opciya = nullptr;
+  const char* znachenie = nullptr;
+};
+struct Diapazon {
+  Slovo polosa;
+  Slovo peremennyi;
+  Slovo vybor;
+};
+
+// The part an option chooses; none for any other option.
+Vybor Chast(Oshibka o) {
+  switch (o) {
+    case Oshibka::Katushka:
+      return Vybor::Katushka;
+    case Oshibka::Trimmer:
+      return Vybor::Trimmer;
+    case Oshibka::Padder:
+      return Vybor::Padder;
+    default:
+      return Vybor::Net;
+  }
+}
+
+bool Diapazonnyi(Oshibka o) {
+  return o == Oshibka::Polosa || o == Oshibka::Peremennyi ||
+         Chast(o) != Vybor::Net;
+}
+
+// Two ends, FROM-TO, each a value with the quantity's marker or without.
+bool Konci(std::string_view s, char marker, double& a, double& b) {
+  const std::size_t dash = s.find('-');
+  return dash != std::string_view::npos &&
+         ChitatZnachenie(s.substr(0, dash), marker, a) &&
+         ChitatZnachenie(s.substr(dash + 1), marker, b) && DvaKonca(a, b);
+}
+
+// Sets what an option of the tuning range asks for; false when its value is
+// not one.
+bool VybratDiapazon(Parametry& p, Oshibka o, const char* value) {
+  Zadanie& z = p.zadanie;
+  if (o == Oshibka::Polosa) {
+    return Konci(value, 'F', z.f_min, z.f_max);
+  }
+  if (o == Oshibka::Peremennyi) {
+    return Konci(value, 'C', z.c_min, z.c_max);
+  }
+  z.vybor = Chast(o);
+  return ChitatZnachenie(value, z.vybor == Vybor::Katushka ? 'L' : 'C',
+                         z.znachenie);
+}
+
+// Notes the word of an option of the tuning range; the tolerance's too.
+void Zapomnit(Diapazon& d, Slovo& dopusk, Oshibka o, const Slovo& slovo) {
+  if (o == Oshibka::Polosa) {
+    d.polosa = slovo;
+  } else if (o == Oshibka::Peremennyi) {
+    d.peremennyi = slovo;
+  } else if (Chast(o) != Vybor::Net) {
+    d.vybor = slovo;
+  } else if (o == Oshibka::Dopusk) {
+    dopusk = slovo;
+  }
+}
+
+// The options of the tuning range go together, and with nothing the
+// answer to it leaves unused. `zapis` is the first entry, or null.
+Parametry Proverit(Parametry p, const Diapazon& d, const char* zapis,
+                   const Slovo& dopusk) {
+  const bool polosa = d.polosa.opciya != nullptr;
+  const bool peremennyi = d.peremennyi.opciya != nullptr;
+  if (polosa != peremennyi) {
+    const Slovo& s = polosa ? d.polosa : d.peremennyi;
+    return Oshibochno(Oshibka::BezPary, s.opciya, s.znachenie);
+  }
+  if (!polosa && d.vybor.opciya != nullptr) {
+    return Oshibochno(Oshibka::VyborBezPolosy, d.vybor.opciya,
+                      d.vybor.znachenie);
+  }
+  if (polosa && zapis != nullptr) {
+    return Oshibochno(Oshibka::ZapisiDiapazona, zapis);
+  }
+  if (polosa && dopusk.opciya != nullptr) {
+    return Oshibochno(Oshibka::DopuskDiapazona, dopusk.opciya,
+                      dopusk.znachenie);
+  }
+  p.diapazon = polosa;
+  p.zadanie.parazit = p.parazit;
+  return p;
+}
+
 // Sets what the value option `o` asks for; false when the value is unknown,
 // with what is wrong with it in `oshibka`.
 bool Vybrat(Parametry& p, const Znachimyi& o, const char* value,
             Oshibka& oshibka) {
   oshibka = o.oshibka;
+  if (Diapazonnyi(o.oshibka)) {
+    return VybratDiapazon(p, o.oshibka, value);
+  }
   if (o.oshibka == Oshibka::Ryad) {
     p.ryad = NaitiRyad(value);
     return p.ryad != nullptr;
@@ -151,8 +253,8 @@ Parametry Razbor(int argc, char** argv) {
   bool options = true;
   // The tolerance as given, option and value, until a series is known to go
   // with it; its value apart when it is a word of its own.
-  const char* dopusk = nullptr;
-  const char* dopusk_znachenie = nullptr;
+  Slovo dopusk;
+  Diapazon diapazon;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     // A lone "-" is no option; with the entries, it is an empty line.
@@ -173,24 +275,27 @@ Parametry Razbor(int argc, char** argv) {
       if (value == nullptr) {
         return Oshibochno(Oshibka::Znachenie, argv[i]);
       }
+      const Slovo slovo{argv[option], option == i ? nullptr : value};
+      const Vybor chast = Chast(o->oshibka);
+      if (chast != Vybor::Net && p.zadanie.vybor != Vybor::Net &&
+          p.zadanie.vybor != chast) {
+        return Oshibochno(Oshibka::DvaVybora, slovo.opciya, slovo.znachenie);
+      }
       Oshibka oshibka{};
       if (!Vybrat(p, *o, value, oshibka)) {
         return Oshibochno(oshibka, value);
       }
-      if (o->oshibka == Oshibka::Dopusk) {
-        dopusk = argv[option];
-        dopusk_znachenie = option == i ? nullptr : value;
-      }
+      Zapomnit(diapazon, dopusk, o->oshibka, slovo);
     } else {
       return Oshibochno(Oshibka::Parametr, argv[i]);
     }
   }
-  if (dopusk != nullptr && p.ryad == nullptr) {
-    return Oshibochno(Oshibka::BezRyada, dopusk, dopusk_znachenie);
+  if (dopusk.opciya != nullptr && p.ryad == nullptr) {
+    return Oshibochno(Oshibka::BezRyada, dopusk.opciya, dopusk.znachenie);
   }
   argv[entries] = nullptr;
   p.zapisi = entries > 1 ? argv + 1 : nullptr;
-  return p;
+  return Proverit(p, diapazon, argv[1], dopusk);
 }
 
 bool Dialogovyi(const Parametry& p) {

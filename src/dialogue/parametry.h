@@ -2,6 +2,7 @@
 #pragma once
 
 #include "../arithmetic/arithmetic.h"
+#include "../arithmetic/diapazon.h"
 
 enum class Deistvie { Otvety, Spravka, Versiya, Oshibka };
 
@@ -19,6 +20,20 @@ enum class Oshibka {
   Okruglenie,
   BezRyada,
   Parazit,
+  // The tuning range: a band's or a variable's ends, the value of a part
+  // chosen, a second part chosen, a band without a variable or the other
+  // way round, a part chosen without either, entries or a tolerance with
+  // them.
+  Polosa,
+  Peremennyi,
+  Katushka,
+  Trimmer,
+  Padder,
+  DvaVybora,
+  BezPary,
+  VyborBezPolosy,
+  ZapisiDiapazona,
+  DopuskDiapazona,
 };
 
 struct Parametry {
@@ -31,6 +46,10 @@ struct Parametry {
   // The stray capacitance across the circuit in farad, when it is given.
   bool est_parazit = false;
   double parazit = 0;
+  // The tuning range asked (--band and --variable, with --stray and at
+  // most one of --coil, --trimmer, --padder): the answer is its design.
+  bool diapazon = false;
+  Zadanie zadanie{};
   // The entries given as arguments, in a list that ends with a null pointer;
   // null when they come from standard input.
   char* const* zapisi = nullptr;
@@ -48,6 +67,11 @@ struct Parametry {
 // with a decimal point or comma and a % after it or not, and needs a series.
 // --stray takes a capacitance as the program reads one (12p, 12,5pC), zero
 // or more.
+// --band and --variable take two ends, FROM-TO in either order, each a value
+// as the program reads one (a frequency, a capacitance), positive and
+// different; they go together, and with them at most one of --coil,
+// --trimmer and --padder (an inductance, a capacitance, each zero or more),
+// which need them; with them no entries and no tolerance.
 // Options may stand anywhere before "--", which ends them; every other argument
 // is an entry, and the entries are moved to the front of argv. An unknown
 // option or value is an error whatever else is given.

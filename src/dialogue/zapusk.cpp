@@ -34,7 +34,8 @@ void Slovo(Tekst& t, std::string_view s) {
   }
 }
 
-static_assert(OSHIBKI.size() == static_cast<std::size_t>(Oshibka::Parazit) + 1,
+static_assert(OSHIBKI.size() ==
+                  static_cast<std::size_t>(Oshibka::DopuskDiapazona) + 1,
               "a message for each kind of error");
 
 // What was wrong with the command line, on standard error; status 2.
@@ -53,7 +54,7 @@ int Otkazat(const Parametry& p) {
 
 // What the session reads of standard input for the command line `p`.
 Input Istochnik(const Parametry& p) {
-  if (p.deistvie != Deistvie::Otvety || p.zapisi != nullptr) {
+  if (p.deistvie != Deistvie::Otvety || p.zapisi != nullptr || p.diapazon) {
     return Input::None;
   }
   return Dialogovyi(p) ? Input::Dialogue : Input::Lines;
@@ -70,6 +71,9 @@ int Zapusk(Terminal& t, const Parametry& p) {
       return Otkazat(p);
     case Deistvie::Otvety:
       break;
+  }
+  if (p.diapazon) {
+    return OtvetitDiapazon(t, p);
   }
   Vhod in{};
   if (p.zapisi != nullptr) {

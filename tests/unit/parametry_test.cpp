@@ -86,6 +86,33 @@ const Refused REFUSED[] = {
     {{"--stray="}, Oshibka::Parazit, ""},
     {{"--stray=12pF"}, Oshibka::Parazit, "12pF"},
     {{"--stray"}, Oshibka::Znachenie, "--stray"},
+    // The tuning range: two different positive ends, one part chosen, the
+    // band with the variable, and nothing the design leaves unused.
+    {{"--band=530K", "--variable=10p-365p"}, Oshibka::Polosa, "530K"},
+    {{"--band=1M-1M", "--variable=10p-365p"}, Oshibka::Polosa, "1M-1M"},
+    {{"--band=0-1M", "--variable=10p-365p"}, Oshibka::Polosa, "0-1M"},
+    {{"--band=1M-2M-3M", "--variable=10p-365p"}, Oshibka::Polosa, "1M-2M-3M"},
+    {{"--band=1M-2MC", "--variable=10p-365p"}, Oshibka::Polosa, "1M-2MC"},
+    {{"--band=1M-2M", "--variable=-10p"}, Oshibka::Peremennyi, "-10p"},
+    {{"--band=1M-2M", "--variable=0-10p"}, Oshibka::Peremennyi, "0-10p"},
+    {{"--band=1M-2M", "--variable=1p-2pF"}, Oshibka::Peremennyi, "1p-2pF"},
+    {{"--band=1M-2M", "--variable=1p-2p", "--coil=5uC"},
+     Oshibka::Katushka,
+     "5uC"},
+    {{"--band=1M-2M", "--variable=1p-2p", "--trimmer="}, Oshibka::Trimmer, ""},
+    {{"--band=1M-2M", "--variable=1p-2p", "--padder", "x"},
+     Oshibka::Padder,
+     "x"},
+    {{"--coil=5u", "--band=1M-2M", "--variable=1p-2p", "--padder", "5p"},
+     Oshibka::DvaVybora,
+     "--padder"},
+    {{"--band=1M-2M", "--coil=5u"}, Oshibka::BezPary, "--band=1M-2M"},
+    {{"--variable", "1p-2p"}, Oshibka::BezPary, "--variable"},
+    {{"--trimmer=5p"}, Oshibka::VyborBezPolosy, "--trimmer=5p"},
+    {{"--band=1M-2M", "--variable=1p-2p", "-"}, Oshibka::ZapisiDiapazona, "-"},
+    {{"--band=1M-2M", "--variable=1p-2p", "--series=E6", "--tolerance=5"},
+     Oshibka::DopuskDiapazona,
+     "--tolerance=5"},
 };
 
 TEST(Razbor, RefusesATolerance) {
@@ -96,6 +123,45 @@ TEST(Razbor, RefusesATolerance) {
     EXPECT_EQ(p.oshibka, r.oshibka);
     EXPECT_STREQ(p.slovo, r.slovo);
   }
+}
+
+struct Range {
+  std::vector<std::string> args;
+  Zadanie zadanie;
+};
+
+// The ends as given, either first; a quantity's marker in either case.
+const Range RANGES[] = {
+    {{"--band=530K-1,7M", "--variable=10p-365p"},
+     {530e3, 1.7e6, 10e-12, 365e-12}},
+    {{"--variable", "365pc-15pC", "--band", "6,2Mf-5,9MF", "--stray=25p"},
+     {6.2e6, 5.9e6, 365e-12, 15e-12, 25e-12}},
+    {{"--band=1M-2M", "--variable=1p-2p", "--coil=5ul", "--coil=6u"},
+     {1e6, 2e6, 1e-12, 2e-12, 0, Vybor::Katushka, 6e-6}},
+    {{"--trimmer=0", "--band=1M-2M", "--variable=1p-2p"},
+     {1e6, 2e6, 1e-12, 2e-12, 0, Vybor::Trimmer, 0}},
+    {{"--band=1M-2M", "--variable=1p-2p", "--padder=470pC", "--format=csv"},
+     {1e6, 2e6, 1e-12, 2e-12, 0, Vybor::Padder, 470e-12}},
+};
+
+TEST(Razbor, TakesATuningRange) {
+  for (const Range& r : RANGES) {
+    SCOPED_TRACE(Stroka(r.args));
+    const Parametry p = Razobrat(r.args);
+    ASSERT_EQ(p.deistvie, Deistvie::Otvety);
+    ASSERT_TRUE(p.diapazon);
+    EXPECT_EQ(p.zapisi, nullptr);
+    const Zadanie& z = p.zadanie;
+    const Zadanie& w = r.zadanie;
+    EXPECT_EQ(z.f_min, w.f_min);
+    EXPECT_EQ(z.f_max, w.f_max);
+    EXPECT_EQ(z.c_min, w.c_min);
+    EXPECT_EQ(z.c_max, w.c_max);
+    EXPECT_EQ(z.parazit, w.parazit);
+    EXPECT_EQ(z.vybor, w.vybor);
+    EXPECT_EQ(z.znachenie, w.znachenie);
+  }
+  EXPECT_FALSE(Razobrat({"--stray=5p", "1uL1nC"}).diapazon);
 }
 
 // A program may be started with no arguments at all, not even its name: its

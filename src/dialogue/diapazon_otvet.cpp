@@ -1,0 +1,54 @@
+#include <algorithm>
+
+#include "../arithmetic/diapazon.h"
+#include "../common/texts.h"
+#include "dialogue.h"
+
+namespace {
+
+// Writes out what `tx` holds, and empties it.
+void Vyvesti(const Terminal& t, Tekst& tx) {
+  std::fwrite(tx.bytes.data(), 1, tx.n, t.out);
+  tx.n = 0;
+}
+
+// The design, then each circuit of standard parts, a record each.
+void Zapisi(const Terminal& t, const Sopryazhenie& o, Format format) {
+  Tekst tx;
+  if (format == Format::Csv) {
+    ZagolovokDiapazonaCsv(tx);
+  }
+  for (std::size_t i = 0; i <= o.n_standart; ++i) {
+    if (format == Format::Csv) {
+      ZapisatDiapazonCsv(tx, o, i);
+    } else {
+      ZapisatDiapazonJson(tx, o, i);
+    }
+    Vyvesti(t, tx);
+  }
+}
+
+}  // namespace
+
+int OtvetitDiapazon(const Terminal& t, const Parametry& p) {
+  const Sopryazhenie o = Sopryach(p.zadanie, p.ryad);
+  Tekst tx;
+  if (p.format == Format::Text) {
+    ZapisatDiapazon(tx, o);
+    Vyvesti(t, tx);
+    ZapisatStandarty(tx, o);
+    Vyvesti(t, tx);
+  } else {
+    Zapisi(t, o, p.format);
+    if (o.ishod != Ishod::Gotovo) {
+      Dobavit(tx, PROVAL_OSHIBKA);
+      ZapisatProval(tx, o);
+      Warn(t, {tx.bytes.data(), tx.n});
+    }
+  }
+  const int status = o.ishod == Ishod::Gotovo ? 0 : 1;
+  if (std::fflush(t.out) != 0 || std::ferror(t.out) != 0) {
+    return std::max(WriteFailed(), status);
+  }
+  return status;
+}
