@@ -7,15 +7,16 @@
 // shown, so that its type is the page's size on any screen.
 const Grafik = (svg, slova) => {
   const NS = 'http://www.w3.org/2000/svg';
-  // The plot's height and its margins in the picture, for the labels; each
-  // band's row under it: its name, then its bar.
-  const PLOT = 240;
-  const LEFT = 54;
-  const RIGHT = 24;
-  const TOP = 24;
-  const BOTTOM = 22;
-  const ROW = 32;
+  // The margins of the plot in the picture, for the labels; each band's
+  // row under it: its name, then its bar. The plot is about two thirds as
+  // high as it is wide.
+  const LEFT = 68;
+  const RIGHT = 34;
+  const TOP = 36;
+  const BOTTOM = 24;
+  const ROW = 36;
   let W = 360;
+  let plot = 240;
   const el = (name, attrs, text) => {
     const e = document.createElementNS(NS, name);
     for (const [k, v] of Object.entries(attrs)) {
@@ -38,7 +39,7 @@ const Grafik = (svg, slova) => {
   // wrapped inside it.
   const osi = el('g', {});
   const linii = el('g', {});
-  const net = el('foreignObject', { x: 0, y: 0, height: PLOT });
+  const net = el('foreignObject', { x: 0, y: 0 });
   const slovo = document.createElementNS('http://www.w3.org/1999/xhtml', 'div');
   slovo.className = 'net';
   net.append(slovo);
@@ -59,9 +60,11 @@ const Grafik = (svg, slova) => {
   const draw = (otvet, polosy, pochemu) => {
     last = [otvet, polosy, pochemu];
     const chart = otvet?.chart;
-    const H = PLOT + (chart && polosy.length > 0 ? polosy.length * ROW + 8 : 0);
+    plot = Math.round(Math.min(Math.max(W * 0.62, 220), 320));
+    const H = plot + (chart && polosy.length > 0 ? polosy.length * ROW + 8 : 0);
     svg.setAttribute('viewBox', `0 0 ${W} ${H}`);
     net.setAttribute('width', W);
+    net.setAttribute('height', plot);
     net.style.display = chart ? 'none' : '';
     slovo.textContent = chart ? '' : pochemu;
     if (!chart) {
@@ -74,30 +77,30 @@ const Grafik = (svg, slova) => {
     const fx = mesto(chart.ticksF);
     const ry = mesto(chart.ticksX);
     const x = (f) => (LEFT + fx(f) * (W - LEFT - RIGHT)).toFixed(1);
-    const y = (r) => (PLOT - BOTTOM - ry(r) * (PLOT - TOP - BOTTOM)).toFixed(1);
+    const y = (r) => (plot - BOTTOM - ry(r) * (plot - TOP - BOTTOM)).toFixed(1);
     const decades = JSON.stringify([W, chart.ticksF, chart.ticksX]);
     if (decades !== shkala) {
       shkala = decades;
       const axes = [];
       for (const t of chart.ticksF) {
-        axes.push(el('line', { class: 'setka', x1: x(t.x), x2: x(t.x), y1: TOP, y2: PLOT - BOTTOM }),
-          el('text', { x: x(t.x), y: PLOT - 6, 'text-anchor': 'middle' }, t.s));
+        axes.push(el('line', { class: 'setka', x1: x(t.x), x2: x(t.x), y1: TOP, y2: plot - BOTTOM }),
+          el('text', { x: x(t.x), y: plot - 6, 'text-anchor': 'middle' }, t.s));
       }
       for (const t of chart.ticksX) {
         axes.push(el('line', { class: 'setka', x1: LEFT, x2: W - RIGHT, y1: y(t.x), y2: y(t.x) }),
           el('text', { x: LEFT - 4, y: y(t.x), 'text-anchor': 'end', 'dominant-baseline': 'middle' }, t.s));
       }
-      axes.push(podpis(el('text', { class: 'xl', x: LEFT, y: 14 }), slova.get('xl')),
-        podpis(el('text', { class: 'xc', x: W - RIGHT, y: 14, 'text-anchor': 'end' }), slova.get('xc')));
+      axes.push(podpis(el('text', { class: 'xl', x: 4, y: 16 }), slova.get('xl')),
+        podpis(el('text', { class: 'xc', x: W - 4, y: 16, 'text-anchor': 'end' }), slova.get('xc')));
       osi.replaceChildren(...axes);
     }
     const parts = polosy.flatMap(({ band, name }, i) => {
       // At least two pixels wide, so that the band of the finest series
       // shows too.
-      const at = PLOT + 8 + ROW * i;
+      const at = plot + 8 + ROW * i;
       const width = Math.max(2, x(band.to.x) - x(band.from.x));
-      return [el('text', { class: 'imya', x: 4, y: at + 12 }, name),
-        el('rect', { class: 'polosa', x: x(band.from.x), y: at + 18, width, height: 8 })];
+      return [el('text', { class: 'imya', x: 4, y: at + 14 }, name),
+        el('rect', { class: 'polosa', x: x(band.from.x), y: at + 20, width, height: 10 })];
     });
     const line = (cls, r) => el('polyline', {
       class: cls, points: chart.f.map((f, i) => `${x(f)},${y(r[i])}`).join(' '),
