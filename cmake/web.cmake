@@ -9,7 +9,8 @@ target_link_options(rezonans_web PRIVATE -mexec-model=reactor -Wl,--strip-all
   -Wl,-z,stack-size=262144
   -Wl,--export=rezonans_mesto,--export=rezonans_zapusk,--export=rezonans_vvod
   -Wl,--export=rezonans_poyasnenie,--export=rezonans_nadpis
-  -Wl,--export=rezonans_pokaz,--export=rezonans_spravochnik)
+  -Wl,--export=rezonans_pokaz,--export=rezonans_spravochnik
+  -Wl,--export=rezonans_chitat,--export=rezonans_tekst)
 # --help names the manual as Linux reads it.
 target_compile_definitions(rezonans_core PUBLIC REZONANS_MANUAL="${REZONANS_MANUAL}")
 

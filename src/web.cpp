@@ -107,6 +107,66 @@ int rezonans_pokaz(int argc, std::size_t n) {
   return 0;
 }
 
+// What the page's field of the quantity named by the first of the `argc`
+// words in `mesto` holds, its own prefix's letter the second, read from
+// the text after them, `n` bytes in all with the words' lengths
+// (ChitatPole): 0 with the prefix's letter, a NUL and the number as the
+// program's reader takes it; 1 for a field of spaces, with its own prefix's
+// letter and a NUL; 2 with what is wrong; 3 for a quantity the page has
+// not, with nothing written.
+int rezonans_chitat(int argc, std::size_t n) {
+  std::vector<std::string> slova;
+  std::vector<char*> argv;
+  const char* pos = Slova(argc, slova, argv);
+  const Rod* rod = argc >= 1 ? NaitiRod(slova[0]) : nullptr;
+  if (rod == nullptr) {
+    return 3;
+  }
+  Tekst t;
+  const Prochteno p =
+      ChitatPole({pos, static_cast<std::size_t>(mesto + n - pos)}, *rod,
+                 argc >= 2 ? slova[1] : "", t);
+  Napisat({t.bytes.data(), t.n});
+  std::fflush(stdout);
+  return static_cast<int>(p);
+}
+
+// A value of the quantity named by the first of the `argc` words, written
+// as the page writes it (Inzhenerno), in the prefix whose letter is the
+// second word or, without one, in the one that reads best; with a third
+// word, "tochno", in as many digits as reading it back takes. The value is
+// the text after the words, `n` bytes in all with their lengths. Writes
+// the number, a NUL, the prefix's letter, a NUL and the number with the
+// unit; returns 0; 1 for a quantity, a prefix, a word or a value the page
+// has not, with nothing written.
+int rezonans_tekst(int argc, std::size_t n) {
+  std::vector<std::string> slova;
+  std::vector<char*> argv;
+  const char* pos = Slova(argc, slova, argv);
+  const Rod* rod = argc >= 1 ? NaitiRod(slova[0]) : nullptr;
+  const Pristavka* p = argc >= 2 ? NaitiPristavku(slova[1]) : nullptr;
+  const std::string chislo(pos, static_cast<std::size_t>(mesto + n - pos));
+  char* end = nullptr;
+  const double x = std::strtod(chislo.c_str(), &end);
+  const bool tochno = argc >= 3 && slova[2] == "tochno";
+  if (rod == nullptr || (argc >= 2 && p == nullptr) || (argc >= 3 && !tochno) ||
+      chislo.empty() || end != chislo.c_str() + chislo.size()) {
+    return 1;
+  }
+  Tekst t;
+  const Napisano v = Inzhenerno(t, x, *rod, p, tochno);
+  const std::string_view tekst(t.bytes.data(), t.n);
+  Tekst s;
+  SEdinicei(s, tekst, v, *rod);
+  Napisat(tekst);
+  std::fputc('\0', stdout);
+  Napisat(v.pristavka->bukva);
+  std::fputc('\0', stdout);
+  Napisat({s.bytes.data(), s.n});
+  std::fflush(stdout);
+  return 0;
+}
+
 // What the page's lists offer (ZapisatSpravochnik).
 void rezonans_spravochnik() {
   Tekst t;

@@ -2,8 +2,9 @@
 // the frequency it gives, its deviation and its band (#parts); with F and R
 // given, the pairs of them in the program's order, the first to build, and
 // that one's band below (#pairs). Every value as the core wrote it. Gives
-// the bands the picture shows: the pairs' or, without pairs, the parts'.
-const Detali = (edinicy, slova) => {
+// the bands the picture shows, the pairs' or, without pairs, the parts',
+// each named for its row.
+const Detali = (slova) => {
   const $ = (id) => document.getElementById(id);
   // Puts the rows in a table, each with its number first, changing only
   // the cells that differ: a keystroke changes a few figures, not the
@@ -52,15 +53,13 @@ const Detali = (edinicy, slova) => {
       $('parts-band').textContent = `${slova.get('band')} ${tolerance(otvet)}`;
     }
     fill($('parts'), parts.map((p) => [
-      `${p.part} ${p.where}`, edinicy.tekst(p.v, p.part), edinicy.tekst(p.f, 'F'), percent(p.dF),
-      edinicy.polosa(p.band, 'F'),
+      `${p.part} ${p.where}`, p.v.s, p.f.s, percent(p.dF), p.band.s,
     ]));
-    fill($('pairs'), pairs.map((p) => [
-      edinicy.tekst(p.L, 'L'), edinicy.tekst(p.C, 'C'), edinicy.tekst(p.F, 'F'), percent(p.dF),
-      edinicy.tekst(p.R, 'R'), percent(p.dR),
-    ]));
+    fill($('pairs'), pairs.map((p) => [p.L.s, p.C.s, p.F.s, percent(p.dF), p.R.s, percent(p.dR)]));
     $('pair-band').textContent = pairs.length === 0 ? ''
-      : `${slova.get('pair-band')} ${tolerance(otvet)}: ${edinicy.polosa(otvet.pairBand, 'F')}`;
-    return (pairs.length > 0 ? pairs : parts).map((p) => p.band);
+      : `${slova.get('pair-band')} ${tolerance(otvet)}: ${otvet.pairBand.s}`;
+    return pairs.length > 0
+      ? pairs.map((p, i) => ({ band: p.band, name: `${i + 1}: ${p.L.s}, ${p.C.s}` }))
+      : parts.map((p, i) => ({ band: p.band, name: `${i + 1}: ${p.part} ${p.where}, ${p.v.s}` }));
   };
 };

@@ -1,13 +1,62 @@
-// A quantity as the page writes it: the core's text of its value, then the
-// short name of its prefix and the unit, both as the core has them
-// (4,5 мкГн).
-const Edinicy = (spravka, slova) => {
-  const imena = new Map(spravka.prefixes.map((p) => [p.p, p.name]));
-  // The prefixed unit of quantity `q` (L, C, F or R).
-  const edinica = (q, p) => (imena.get(p) ?? p) + slova.get(`${q}-unit`);
-  return {
-    edinica,
-    tekst: (v, q) => `${v.t} ${edinica(q, v.p)}`,
-    polosa: (b, q) => `${b.from.t} – ${b.to.t} ${edinica(q, b.from.p)}`,
+// A field of the page that holds a quantity, with the list of its units
+// (#ID and #ID-prefix): the same for every quantity, by its kind (henry,
+// farad, hertz, ohm, percent, number), whose units, reading and texts the
+// core gives. The field has a unit of its own, the one the user last chose
+// or typed (at first `own`): the core reads the field's text in it where the
+// text names none, and the list follows a unit typed. A value the core
+// computed is shown as the core wrote it, in the prefix that reads best, or
+// in the field's own unit when asked.
+const Edinicy = (yadro, spravka) => (id, rod, own) => {
+  const input = document.getElementById(id);
+  const list = document.getElementById(`${id}-prefix`);
+  const units = spravka.kinds[rod];
+  for (const u of units) {
+    list?.add(new Option(u.s, u.p));
+  }
+  const f = {
+    input,
+    list,
+    rod,
+    own,
+    // Whether the list has the unit of this letter.
+    has: (p) => units.some((u) => u.p === p),
+    // The list shows the unit of this letter; none for one it has not.
+    show(p) {
+      if (list && list.value !== p) {
+        list.value = p;
+      }
+    },
+    // What the core reads in the field's text (yadro.chitat); a unit typed
+    // becomes the field's own.
+    read() {
+      const r = yadro.chitat(rod, f.own, input.value);
+      if (r.p !== undefined) {
+        f.own = r.p;
+        f.show(r.p);
+      }
+      return r;
+    },
+    // Takes the value shown to be typed: in its prefix, with as many
+    // digits as reading it back takes, so that it is the same value.
+    keep(v) {
+      const exact = v.x !== null && yadro.tekst(rod, v.x, v.p, true);
+      if (exact) {
+        input.value = exact.t;
+      }
+      f.own = v.p;
+    },
+    // Why the field's own unit cannot be read; empty when it can.
+    ownWhy: () => (f.has(f.own) ? '' : yadro.chitat(rod, f.own, '').why),
+    // Shows a value the core wrote ({ x, t, p, s }), in the field's own
+    // unit when `inOwn` and the list has it; returns it as shown.
+    put(v, inOwn) {
+      const shown = (inOwn && f.has(f.own) && v.x !== null && yadro.tekst(rod, v.x, f.own)) || v;
+      if (input.value !== shown.t) {
+        input.value = shown.t;
+      }
+      f.show(shown.p);
+      return shown;
+    },
   };
+  return f;
 };

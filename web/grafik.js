@@ -1,18 +1,22 @@
 // The picture of an answer (#chart): the reactance of the inductor (X_L) and
 // of the capacitor (X_C) against frequency on logarithmic axes, two lines
 // through the points the core computed, crossing at the answer's F and R;
-// with a series, the bands of the standard parts under the asked F, each
-// numbered as its row of the table. Plain SVG, placed by the decades the
-// core gives.
-const Grafik = (svg, edinicy, slova) => {
+// with a series, under it, the bands of the standard parts on the same
+// frequency axis, each named for its row of the table. Plain SVG, placed by
+// the decades the core gives and labelled with its texts; as wide as it is
+// shown, so that its type is the page's size on any screen.
+const Grafik = (svg, slova) => {
   const NS = 'http://www.w3.org/2000/svg';
-  // The picture's size and the margins of the plot in it, for the labels.
-  const W = 360;
-  const H = 240;
-  const LEFT = 54;
-  const RIGHT = 24;
-  const TOP = 24;
-  const BOTTOM = 22;
+  // The margins of the plot in the picture, for the labels; each band's
+  // row under it: its name, then its bar. The plot is about two thirds as
+  // high as it is wide.
+  const LEFT = 68;
+  const RIGHT = 34;
+  const TOP = 36;
+  const BOTTOM = 24;
+  const ROW = 36;
+  let W = 360;
+  let plot = 240;
   const el = (name, attrs, text) => {
     const e = document.createElementNS(NS, name);
     for (const [k, v] of Object.entries(attrs)) {
@@ -23,14 +27,25 @@ const Grafik = (svg, edinicy, slova) => {
     }
     return e;
   };
-  svg.setAttribute('viewBox', `0 0 ${W} ${H}`);
-  // The axes with their labels, drawn anew only when their decades change;
-  // the answer on them; or the word why there is no picture.
+  // A text of the page's words, with `_` before a letter set below the
+  // line (X_L); and the same to be read aloud.
+  const podpis = (e, text) => {
+    text.split(/_(.)/u).forEach((part, i) => e.append(i % 2 ? el('tspan', { class: 'nizhe' }, part) : part));
+    return e;
+  };
+  const vslukh = (text) => text.replace(/_(.)/gu, '$1');
+  // The axes with their labels, drawn anew only when their decades or the
+  // width change; the answer on them; or the words why there is no picture,
+  // wrapped inside it.
   const osi = el('g', {});
   const linii = el('g', {});
-  const net = el('text', { x: W / 2, y: H / 2, 'text-anchor': 'middle' });
+  const net = el('foreignObject', { x: 0, y: 0 });
+  const slovo = document.createElementNS('http://www.w3.org/1999/xhtml', 'div');
+  slovo.className = 'net';
+  net.append(slovo);
   svg.append(osi, linii, net);
   let shkala = '';
+  let last = null;
 
   // Where a value stands between the first and the last decade of an axis,
   // from 0 to 1.
@@ -40,10 +55,18 @@ const Grafik = (svg, edinicy, slova) => {
     return (v) => (Math.log10(v) - a) / (b - a);
   };
 
-  // `polosy`: the bands to show, in the order of their table's rows.
-  return (otvet, polosy, pochemu) => {
+  // `polosy`: the bands to show, in the order of their table's rows, each
+  // { band, name }.
+  const draw = (otvet, polosy, pochemu) => {
+    last = [otvet, polosy, pochemu];
     const chart = otvet?.chart;
-    net.textContent = chart ? '' : pochemu;
+    plot = Math.round(Math.min(Math.max(W * 0.62, 220), 320));
+    const H = plot + (chart && polosy.length > 0 ? polosy.length * ROW + 8 : 0);
+    svg.setAttribute('viewBox', `0 0 ${W} ${H}`);
+    net.setAttribute('width', W);
+    net.setAttribute('height', plot);
+    net.style.display = chart ? 'none' : '';
+    slovo.textContent = chart ? '' : pochemu;
     if (!chart) {
       osi.replaceChildren();
       linii.replaceChildren();
@@ -54,42 +77,51 @@ const Grafik = (svg, edinicy, slova) => {
     const fx = mesto(chart.ticksF);
     const ry = mesto(chart.ticksX);
     const x = (f) => (LEFT + fx(f) * (W - LEFT - RIGHT)).toFixed(1);
-    const y = (r) => (H - BOTTOM - ry(r) * (H - TOP - BOTTOM)).toFixed(1);
-    const decades = JSON.stringify([chart.ticksF, chart.ticksX]);
+    const y = (r) => (plot - BOTTOM - ry(r) * (plot - TOP - BOTTOM)).toFixed(1);
+    const decades = JSON.stringify([W, chart.ticksF, chart.ticksX]);
     if (decades !== shkala) {
       shkala = decades;
       const axes = [];
       for (const t of chart.ticksF) {
-        axes.push(el('line', { class: 'setka', x1: x(t.x), x2: x(t.x), y1: TOP, y2: H - BOTTOM }),
-          el('text', { x: x(t.x), y: H - 6, 'text-anchor': 'middle' }, edinicy.tekst(t, 'F')));
+        axes.push(el('line', { class: 'setka', x1: x(t.x), x2: x(t.x), y1: TOP, y2: plot - BOTTOM }),
+          el('text', { x: x(t.x), y: plot - 6, 'text-anchor': 'middle' }, t.s));
       }
       for (const t of chart.ticksX) {
         axes.push(el('line', { class: 'setka', x1: LEFT, x2: W - RIGHT, y1: y(t.x), y2: y(t.x) }),
-          el('text', { x: LEFT - 4, y: y(t.x), 'text-anchor': 'end', 'dominant-baseline': 'middle' },
-            edinicy.tekst(t, 'R')));
+          el('text', { x: LEFT - 4, y: y(t.x), 'text-anchor': 'end', 'dominant-baseline': 'middle' }, t.s));
       }
-      axes.push(el('text', { class: 'xl', x: LEFT, y: 14 }, slova.get('xl')),
-        el('text', { class: 'xc', x: W - RIGHT, y: 14, 'text-anchor': 'end' }, slova.get('xc')));
+      axes.push(podpis(el('text', { class: 'xl', x: 4, y: 16 }), slova.get('xl')),
+        podpis(el('text', { class: 'xc', x: W - 4, y: 16, 'text-anchor': 'end' }), slova.get('xc')));
       osi.replaceChildren(...axes);
     }
-    const parts = polosy.flatMap((b, i) => {
+    const parts = polosy.flatMap(({ band, name }, i) => {
       // At least two pixels wide, so that the band of the finest series
       // shows too.
-      const at = H - BOTTOM - 9 * (i + 1);
-      const width = Math.max(2, x(b.to.x) - x(b.from.x));
-      return [el('rect', { class: 'polosa', x: x(b.from.x), y: at, width, height: 6 }),
-        el('text', { class: 'nomer', x: Number(x(b.from.x)) - 3, y: at + 6, 'text-anchor': 'end' }, String(i + 1))];
+      const at = plot + 8 + ROW * i;
+      const width = Math.max(2, x(band.to.x) - x(band.from.x));
+      return [el('text', { class: 'imya', x: 4, y: at + 14 }, name),
+        el('rect', { class: 'polosa', x: x(band.from.x), y: at + 20, width, height: 10 })];
     });
     const line = (cls, r) => el('polyline', {
       class: cls, points: chart.f.map((f, i) => `${x(f)},${y(r[i])}`).join(' '),
     });
-    parts.push(el('line', { class: 'zadano', x1: x(otvet.F.x), x2: x(otvet.F.x), y1: TOP, y2: H - BOTTOM }),
+    parts.push(el('line', { class: 'zadano', x1: x(otvet.F.x), x2: x(otvet.F.x), y1: TOP, y2: H - 4 }),
       line('xl', chart.xl), line('xc', chart.xc),
       el('circle', { class: 'tochka', cx: x(otvet.F.x), cy: y(otvet.R.x), r: 3.5 }));
     linii.replaceChildren(...parts);
-    const bands = polosy.map((b, i) => `${i + 1}: ${edinicy.polosa(b, 'F')}`).join('; ');
-    svg.setAttribute('aria-label', `${slova.get('chart')}; ${slova.get('chart-cross')} ` +
-      `F = ${edinicy.tekst(otvet.F, 'F')}, R = ${edinicy.tekst(otvet.R, 'R')}` +
+    const bands = polosy.map(({ band, name }) => `${name}: ${band.s}`).join('; ');
+    svg.setAttribute('aria-label', `${vslukh(slova.get('chart'))}; ${slova.get('chart-cross')} ` +
+      `F = ${otvet.F.s}, R = ${otvet.R.s}` +
       (bands ? `; ${slova.get('chart-bands')} ±${otvet.tolerance} %: ${bands}` : ''));
   };
+  new ResizeObserver(([e]) => {
+    const w = Math.round(e.contentRect.width);
+    if (w > 0 && w !== W) {
+      W = w;
+      if (last) {
+        draw(...last);
+      }
+    }
+  }).observe(svg);
+  return draw;
 };

@@ -1,167 +1,198 @@
 // The calculator view: four fields, L, C, F and R, of which the two the user
-// filled last are given and the other two computed by the core as the user
-// types; the standard parts, the picture and the link follow each answer.
-// The page builds the program's own entry from the fields (4,5uL10nC) and
-// shows what the core answers.
+// filled last, or pinned, are given and the other two computed by the core
+// as the user types; the standard parts, the picture and the link follow
+// each answer. The page builds the program's own entry from what the core
+// reads in the fields (4.5u and 10n: 4.5uL10nC) and shows what the core
+// answers.
 const Kalkulyator = (yadro, slova) => {
   const $ = (id) => document.getElementById(id);
   const spravka = yadro.spravochnik();
-  const edinicy = Edinicy(spravka, slova);
-  const detali = Detali(edinicy, slova);
-  const grafik = Grafik($('chart'), edinicy, slova);
+  const novoe = Edinicy(yadro, spravka);
+  const detali = Detali(slova);
+  const grafik = Grafik($('chart'), slova);
   const series = $('calculator-series');
   const tolerance = $('tolerance');
-  const result = $('result');
-  const chitaet = new Set(spravka.prefixes.filter((p) => p.reads).map((p) => p.p));
-  const VELICHINY = ['L', 'C', 'F', 'R'];
-  const pole = Object.fromEntries(VELICHINY.map((q) => [q, {
-    input: $(q), prefix: $(`${q}-prefix`), tag: $(`${q}-tag`), note: $(`${q}-note`), copy: $(`${q}-copy`),
-  }]));
-  // The prefixes the reader takes, each with its unit; and one more, not
-  // to be chosen, for a computed value past giga or pico.
-  for (const q of VELICHINY) {
-    const list = pole[q].prefix;
-    for (const p of spravka.prefixes.filter((p) => p.reads)) {
-      list.add(new Option(edinicy.edinica(q, p.p), p.p));
-    }
-    pole[q].sverh = list.appendChild(new Option());
-    pole[q].sverh.disabled = true;
-    pole[q].sverh.hidden = true;
-  }
+  const toleranceNote = $('tolerance-note');
+  const seriesNote = $('calculator-series-note');
+  // Each quantity's field: its kind and the unit it has at first.
+  const VELICHINY = { L: ['henry', 'u'], C: ['farad', 'n'], F: ['hertz', 'K'], R: ['ohm', ''] };
+  const Q = Object.keys(VELICHINY);
+  const pole = Object.fromEntries(Q.map((q) => [q, Object.assign(novoe(q, ...VELICHINY[q]), {
+    tag: $(`${q}-tag`), note: $(`${q}-note`), copy: $(`${q}-copy`), pin: $(`${q}-pin`),
+    // The value shown while computed, and whether the user chose its unit.
+    v: undefined,
+    vybrana: false,
+  })]));
   for (const s of spravka.series) {
     series.add(new Option(s.name, s.name));
   }
 
   // The given fields, the one edited longest ago first; one the user
-  // emptied stays given, to be filled, until another takes its place.
+  // emptied stays given, to be filled, until another takes its place. A
+  // pinned field stays given: at most two are, the one pinned longest ago
+  // let go for a third.
   let dany = [];
+  let pins = new Set();
   const polnye = () => dany.filter((q) => pole[q].input.value !== '');
-  const pristavka = (q, p) => {
-    const f = pole[q];
-    const own = chitaet.has(p);
-    f.sverh.hidden = own;
-    if (!own) {
-      f.sverh.value = p;
-      f.sverh.text = edinicy.edinica(q, p);
-    }
-    f.prefix.value = p;
-  };
-
-  // What is wrong with a given field, in the page's words; empty when
-  // nothing is. A field takes digits with one decimal point or comma.
-  const oshibka = (q) => {
-    const { input, prefix } = pole[q];
-    const chuzhoi = /[^0-9.,]/u.exec(input.value)?.[0];
-    if (chuzhoi) {
-      // One that shows as nothing (a zero-width space from a paste) by its
-      // code point, as the program's warnings show it.
-      const kod = chuzhoi.codePointAt(0);
-      const znak = !/\p{C}/u.test(chuzhoi) ? chuzhoi
-        : `\\${kod > 0xFFFF ? 'U' : 'u'}${kod.toString(16).toUpperCase().padStart(kod > 0xFFFF ? 8 : 4, '0')}`;
-      return `«${znak}»: ${slova.get('bad-char')}`;
-    }
-    if (/[.,].*[.,]/.test(input.value)) {
-      return slova.get('two-points');
-    }
-    if (!/[0-9]/.test(input.value)) {
-      return slova.get('no-digits');
-    }
-    return chitaet.has(prefix.value) ? '' : slova.get('bad-prefix');
-  };
   const skazat = (q, why) => {
     pole[q].note.textContent = why;
     pole[q].input.setAttribute('aria-invalid', String(why !== ''));
   };
   // A field as given or as computed (then with the core's value, or empty).
+  // Only a computed one is described as such; with both given fields
+  // pinned, a computed one takes no typing.
   const pokazat = (q, v) => {
     const f = pole[q];
     const computed = !dany.includes(q);
-    f.input.classList.toggle('computed', computed && v !== undefined);
-    f.tag.hidden = !computed || v === undefined;
-    f.copy.hidden = f.tag.hidden;
+    const shown = computed && v !== undefined;
+    f.input.classList.toggle('computed', shown);
+    f.tag.hidden = !shown;
+    f.copy.hidden = !shown;
+    f.input.setAttribute('aria-describedby', shown ? `${q}-tag ${q}-note` : `${q}-note`);
+    f.input.readOnly = computed && pins.size === 2;
+    f.pin.setAttribute('aria-pressed', String(pins.has(q)));
     if (!computed) {
       return;
     }
-    if (f.input.value !== (v?.t ?? '')) {
-      f.input.value = v?.t ?? '';
+    f.v = v && f.put(v, f.vybrana);
+    if (!v) {
+      if (f.input.value !== '') {
+        f.input.value = '';
+      }
+      f.show(f.own);
     }
-    skazat(q, '');
-    if (v !== undefined) {
-      pristavka(q, v.p);
-      f.note.textContent = v.note ? slova.get(v.note) : '';
+    const why = f.ownWhy();
+    skazat(q, why);
+    if (!why) {
+      f.note.textContent = v?.note ? slova.get(v.note) : '';
     }
   };
 
-  // Computes what the fields ask and shows it. The core reads the tolerance
-  // even when there is no entry yet, to say at once what is wrong with it.
+  // The words for the series and the tolerance. One the core refuses, or
+  // cannot read, is said beside its field, and the series' own is taken.
+  const ryadom = () => {
+    if (!series.value) {
+      return { words: [], why: '' };
+    }
+    const words = [`--series=${series.value}`];
+    const t = yadro.chitat('percent', '', tolerance.value);
+    if (t.entry !== undefined) {
+      words.push(`--tolerance=${t.entry}`);
+    }
+    return { words, why: t.why ?? '' };
+  };
+
+  // Computes what the fields ask and shows it; returns the summary. The
+  // core reads the tolerance even when there is no entry yet, to say at
+  // once what is wrong with it.
   const obnovit = () => {
+    const chteno = {};
     for (const q of dany) {
-      skazat(q, pole[q].input.value === '' ? '' : oshibka(q));
+      chteno[q] = pole[q].read();
+      skazat(q, chteno[q].why ?? '');
     }
-    const wrong = dany.filter((q) => pole[q].note.textContent !== '');
-    const ready = wrong.length === 0 && polnye().length === 2;
-    const entry = ready ? dany.map((q) => pole[q].input.value + pole[q].prefix.value + q).join('') : '';
-    const words = series.value ? [`--series=${series.value}`] : [];
-    if (series.value && tolerance.value !== '') {
-      words.push(`--tolerance=${tolerance.value}`);
-    }
-    const r = yadro.pokaz(words, entry);
+    const wrong = dany.filter((q) => chteno[q].why !== undefined);
+    const ready = wrong.length === 0 && dany.filter((q) => chteno[q].entry !== undefined).length === 2;
+    const entry = ready ? dany.map((q) => chteno[q].entry + q).join('') : '';
+    const { words, why } = ryadom();
+    let r = yadro.pokaz(words, entry);
     const refused = { 2: 'bad-tolerance', 3: 'tolerance-100' }[r.result];
-    tolerance.setAttribute('aria-invalid', String(refused !== undefined));
-    $('tolerance-note').textContent = refused ? slova.get(refused) : '';
+    if (refused) {
+      r = yadro.pokaz(words.slice(0, 1), entry);
+    }
+    const dopusk = refused ? slova.get(refused) : why;
+    tolerance.setAttribute('aria-invalid', String(dopusk !== ''));
+    toleranceNote.textContent = dopusk ? `${dopusk}; ${slova.get('series-grade')}` : '';
     if (r.result === 1) {
-      const longest = dany.reduce((a, b) => (pole[b].input.value.length > pole[a].input.value.length ? b : a));
+      const longest = dany.reduce((a, b) => (chteno[b].entry.length > chteno[a].entry.length ? b : a));
       skazat(longest, slova.get('too-long'));
     }
     const otvet = ready && r.result === 0 ? JSON.parse(r.out) : null;
-    for (const q of VELICHINY) {
+    for (const q of Q) {
       pokazat(q, otvet?.[q]);
     }
     // Why there is no answer, and why an answer has no picture: what its
     // quantities are.
     const net = otvet ? '' : slova.get(ready || wrong.length > 0 ? 'fix'
       : polnye().length === 1 ? 'enter-one' : 'enter-two');
-    const notes = VELICHINY.map((q) => otvet?.[q].note).filter(Boolean);
+    const notes = Q.map((q) => otvet?.[q].note).filter(Boolean);
     grafik(otvet, detali(otvet), net || slova.get(notes[0] ?? 'chart-range'));
-    return otvet ? `${slova.get('result')} ${VELICHINY.filter((q) => !otvet[q].given)
-      .map((q) => `${q} = ${edinicy.tekst(otvet[q], q)}`).join(', ')}` : net;
+    return otvet ? `${slova.get('result')} ${Q.filter((q) => !dany.includes(q))
+      .map((q) => `${q} = ${pole[q].v.s}`).join(', ')}` : net;
   };
 
-  // The address keeps the given fields, the series and the tolerance.
+  // The address keeps the given fields with their units, the unit chosen
+  // for a computed one, the pins, the series and the tolerance.
   const zapomnit = () => Ssylka.zapisat({
-    dany: polnye().map((q) => ({ q, value: pole[q].input.value, prefix: pole[q].prefix.value })),
+    polya: [...polnye().map((q) => ({ id: q, value: pole[q].input.value, prefix: pole[q].own })),
+      ...Q.filter((q) => !dany.includes(q) && pole[q].vybrana).map((q) => ({ id: q, prefix: pole[q].own }))],
+    pins: [...pins],
     series: series.value,
     tolerance: tolerance.value,
   });
-  // Once the user pauses, what was computed is said politely and the
-  // address changes: the browser allows it only so often.
+  // The summary follows the fields at once; once the user pauses, it is
+  // said politely and the address changes: the browser allows it only so
+  // often.
   let pause;
   const otvetit = () => {
     const said = obnovit();
+    $('result').textContent = said;
     $('copied').textContent = '';
     clearTimeout(pause);
     pause = setTimeout(() => {
-      result.textContent = said;
+      $('result-said').textContent = said;
       zapomnit();
     }, 400);
   };
 
-  // A field the user edits becomes given, and an empty given field, else
-  // the one edited longest ago, becomes computed.
-  const pravka = (q) => {
+  // A field the user edits becomes given, and an empty given field that is
+  // not pinned, else the one edited longest ago, becomes computed.
+  const dat = (q) => {
     dany = [...dany.filter((d) => d !== q), q];
-    if (dany.length > 2) {
-      const empty = dany.slice(0, -1).findIndex((d) => pole[d].input.value === '');
-      dany.splice(empty >= 0 ? empty : 0, 1);
+    while (dany.length > 2) {
+      const free = dany.slice(0, -1).filter((d) => !pins.has(d));
+      const empty = free.find((d) => pole[d].input.value === '');
+      dany.splice(dany.indexOf(empty ?? free[0]), 1);
     }
-    otvetit();
+    pole[q].vybrana = false;
   };
-  for (const q of VELICHINY) {
+  const prikolot = (q) => {
+    pins.add(q);
+    if (pins.size > 2) {
+      pins.delete(pins.values().next().value);
+    }
+  };
+  for (const q of Q) {
     const f = pole[q];
-    f.input.addEventListener('input', () => pravka(q));
-    f.prefix.addEventListener('change', () => {
-      f.sverh.hidden = chitaet.has(f.prefix.value);
-      pravka(q);
+    f.input.addEventListener('input', () => {
+      dat(q);
+      otvetit();
+    });
+    // A unit chosen for a computed field shows the same value in it; for a
+    // given one, it is the unit of the number typed.
+    f.list.addEventListener('change', () => {
+      f.own = f.list.value;
+      if (dany.includes(q)) {
+        dat(q);
+      } else {
+        f.vybrana = true;
+      }
+      otvetit();
+    });
+    // A computed field pinned becomes given with the value it has.
+    f.pin.addEventListener('click', () => {
+      if (pins.has(q)) {
+        pins.delete(q);
+      } else {
+        prikolot(q);
+        if (!dany.includes(q)) {
+          if (f.v) {
+            f.keep(f.v);
+          }
+          dat(q);
+        }
+      }
+      otvetit();
     });
     f.input.addEventListener('focus', () => {
       if (!dany.includes(q)) {
@@ -169,7 +200,7 @@ const Kalkulyator = (yadro, slova) => {
       }
     });
     f.copy.addEventListener('click', async () => {
-      await kopirovat(`${f.input.value} ${edinicy.edinica(q, f.prefix.value)}`);
+      await kopirovat(f.v.s);
       $('copied').textContent = slova.get('copied');
     });
   }
@@ -179,6 +210,7 @@ const Kalkulyator = (yadro, slova) => {
     tolerance.placeholder = s ? s.tolerance : '';
   };
   series.addEventListener('change', () => {
+    seriesNote.textContent = '';
     ryad();
     otvetit();
   });
@@ -189,26 +221,48 @@ const Kalkulyator = (yadro, slova) => {
     $('copied').textContent = slova.get('link-copied');
   });
 
-  // The answer a link keeps: its fields, its series and its tolerance.
+  // The answer a link keeps: its fields with their units, its pins, its
+  // series (as the core names it; one it has not is refused, with a word)
+  // and its tolerance. A unit the lists have not stays the field's own, so
+  // that the field says so, until the user chooses one.
   const otkryt = () => {
-    const s = Ssylka.prochitat();
-    for (const q of VELICHINY) {
+    const s = Ssylka.prochitat(Q);
+    for (const q of Q) {
+      Object.assign(pole[q], { own: VELICHINY[q][1], vybrana: false });
       pole[q].input.value = '';
     }
-    dany = s.dany.slice(-2).map(({ q, value, prefix }) => {
-      pole[q].input.value = value;
-      pristavka(q, prefix);
-      return q;
-    });
-    series.value = spravka.series.some((x) => x.name === s.series) ? s.series : '';
-    tolerance.value = series.value ? s.tolerance : '';
+    dany = [];
+    for (const { id, value, prefix } of s.polya) {
+      if (prefix !== undefined) {
+        pole[id].own = prefix;
+        pole[id].vybrana = value === undefined;
+      }
+      if (value !== undefined) {
+        pole[id].input.value = value;
+        dany.push(id);
+      }
+    }
+    dany = dany.slice(-2);
+    pins = new Set();
+    for (const q of s.pins.filter((p) => Q.includes(p))) {
+      prikolot(q);
+    }
+    for (const q of pins) {
+      if (!dany.includes(q)) {
+        dat(q);
+      }
+    }
+    for (const q of Q) {
+      pole[q].show(pole[q].own);
+    }
+    const r = s.series && yadro.pokaz([`--series=${s.series}`], '');
+    series.value = r?.result === 0 ? JSON.parse(r.out).series : '';
+    seriesNote.textContent = r && r.result !== 0 ? `«${s.series}»: ${slova.get('bad-series')}` : '';
+    tolerance.value = s.tolerance;
     ryad();
     otvetit();
   };
   window.addEventListener('hashchange', otkryt);
-  for (const [q, p] of [['L', 'u'], ['C', 'n'], ['F', 'K'], ['R', '']]) {
-    pristavka(q, p);
-  }
   otkryt();
   pole.L.input.focus();
 };

@@ -154,11 +154,44 @@ const Yadro = async () => {
     const result = call(words, entry + '\n', (n) => core.rezonans_pokaz(words.length, n));
     return { result, out: result === 0 ? text(1) : '' };
   };
-  // What the page's lists offer: the prefixes and the series.
+  // What the page's lists offer: the units of each quantity a field may
+  // hold (henry, farad, hertz, ohm, percent, number), each with its
+  // prefix's letter and its text, and the series.
   const spravochnik = () => {
     call([], '', () => core.rezonans_spravochnik());
     return JSON.parse(text(1));
   };
 
-  return { run, words, session, vvod, nadpisi, poyasnenie, pokaz, spravochnik };
+  // What a field of the quantity `rod` holds, read from its text with the
+  // field's own prefix `svoya` where the text names none: { p, entry }, the
+  // prefix's letter and the number as the program's reader takes it
+  // ('4.7n'); { p, empty: true } for a field of spaces; { why }, what is
+  // wrong, in the page's words.
+  const chitat = (rod, svoya, tekst) => {
+    const result = call([rod, svoya], tekst, (n) => core.rezonans_chitat(2, n));
+    if (result === 3) {
+      throw new Error(`rezonans: no quantity ${rod}`);
+    }
+    if (result === 2) {
+      return { why: text(1) };
+    }
+    const [p, entry] = text(1).split('\0');
+    return result === 0 ? { p, entry } : { p, empty: true };
+  };
+
+  // The value `x` of the quantity `rod` as the page writes it, in the prefix
+  // whose letter is `p` or, without it, in the one that reads best; with
+  // `tochno`, in as many digits as reading it back takes: { t, p, s }, the
+  // number, its prefix's letter and the number with the unit; null for a
+  // prefix or a value the core has not.
+  const tekst = (rod, x, p, tochno) => {
+    const w = [rod, ...(p === undefined ? [] : [p]), ...(tochno ? ['tochno'] : [])];
+    if (call(w, String(x), (n) => core.rezonans_tekst(w.length, n)) !== 0) {
+      return null;
+    }
+    const [t, prefix, s] = text(1).split('\0');
+    return { t, p: prefix, s };
+  };
+
+  return { run, words, session, vvod, nadpisi, poyasnenie, pokaz, spravochnik, chitat, tekst };
 };

@@ -378,13 +378,17 @@ constexpr bool LabelsAligned() {
 }
 static_assert(LabelsAligned(), "each label is exactly 12 characters wide");
 
+// A number longer than the program's line, in a field of the page.
+constexpr std::string_view DLINNOE =
+    "слишком длинное число: программа читает строку до 80 знаков";
+
 // The page in a browser: its own words, each by the place it stands in (the
 // page's elements that carry that data-nadpis).
 struct Nadpis {
   std::string_view mesto;
   std::string_view tekst;
 };
-constexpr std::array<Nadpis, 57> NADPISI{{
+constexpr std::array<Nadpis, 52> NADPISI{{
     {"title", "Резонанс LC-контура"},
     {"entry", "Данные"},
     {"keys",
@@ -406,19 +410,12 @@ constexpr std::array<Nadpis, 57> NADPISI{{
     {"C", "Ёмкость C"},
     {"F", "Частота F"},
     {"R", "Реактивное сопротивление R"},
-    {"L-unit", "Гн"},
-    {"C-unit", "Ф"},
-    {"F-unit", "Гц"},
-    {"R-unit", "Ом"},
     {"unit", "единица"},
     {"computed", "вычислено"},
+    {"pin", "Закрепить"},
     {"copy", "Копировать"},
     {"copied", "Скопировано"},
-    {"bad-char", "только цифры и одна запятая или точка"},
-    {"two-points", "запятая или точка - только одна"},
-    {"no-digits", "нет цифр"},
-    {"too-long", "слишком длинное число: программа читает строку до 80 знаков"},
-    {"bad-prefix", "этой приставки программа не читает: выберите от Г до п"},
+    {"too-long", DLINNOE},
     {"zero", "ноль: данные дают ноль или число меньше наименьшего у программы"},
     {"inf",
      "бесконечность: деление на ноль или число больше наибольшего у "
@@ -433,6 +430,8 @@ constexpr std::array<Nadpis, 57> NADPISI{{
     {"tolerance", "Допуск, %"},
     {"bad-tolerance", "процент больше 0 и меньше 100"},
     {"tolerance-100", "меньше 100, но в вычислениях равен 100: нужно меньше"},
+    {"series-grade", "пока взят допуск ряда"},
+    {"bad-series", "такого ряда нет: выберите ряд из списка"},
     {"link", "Копировать ссылку"},
     {"link-copied", "Ссылка скопирована"},
     {"parts", "Стандартные детали"},
@@ -444,7 +443,7 @@ constexpr std::array<Nadpis, 57> NADPISI{{
     {"band", "Полоса в допуске"},
     {"pair-band", "Первая пара, обе детали в допуске"},
     {"both-given", "L и C заданы: номиналы подбираются для вычисленных."},
-    // The picture.
+    // The picture; `_` puts the letter after it below the line.
     {"chart",
      "Реактивное сопротивление катушки X_L и конденсатора X_C в зависимости "
      "от частоты, оси логарифмические"},
@@ -457,45 +456,112 @@ constexpr std::array<Nadpis, 57> NADPISI{{
 }};
 static_assert(NADPISI.back().mesto == "xc", "a place is missing");
 
-// The prefixes of the page's lists, from the largest down: the letter the
-// reader takes for it (past giga and pico, where it takes none, that of the
-// international system, for showing only), its short name, and the index of
-// its label in the report.
+// The page's fields and their units. Texts that hold characters the Windows
+// console's encoding lacks are UTF-8 literals: the page is UTF-8 whatever
+// the build, and only the page reads and writes them. The tables are one
+// for the whole program (inline), so that a unit or a prefix is known by
+// its address.
+
+// A UTF-8 text of the page's as its bytes.
+inline std::string_view Bayty(std::u8string_view s) {
+  return {reinterpret_cast<const char*>(s.data()), s.size()};
+}
+
+// The prefixes of the page's lists, from the largest down, each a thousand
+// apart: the letter the lists and links use (the reader's own where it has
+// one), the short name shown before a unit, the power of ten, whether the
+// program's reader takes the letter, and how a field may write it.
 struct Pristavka {
   std::string_view bukva;
   std::string_view imya;
-  int raz;
+  int stepen;
   bool chitaetsya;
+  std::array<std::u8string_view, 4> napisaniya;
 };
-constexpr std::array<Pristavka, 16> PRISTAVKI{{
-    {"Z", "З", 15, false},
-    {"E", "Э", 14, false},
-    {"P", "П", 13, false},
-    {"T", "Т", 12, false},
-    {"G", "Г", 0, true},
-    {"M", "М", 1, true},
-    {"K", "к", 2, true},
-    {"", "", 3, true},
-    {"m", "м", 4, true},
-    {"u", "мк", 5, true},
-    {"n", "н", 6, true},
-    {"p", "п", 7, true},
-    {"f", "ф", 8, false},
-    {"a", "а", 9, false},
-    {"z", "з", 10, false},
-    {"y", "и", 11, false},
+inline constexpr std::array<Pristavka, 11> PRISTAVKI{{
+    {"T", "Т", 12, false, {u8"Т", u8"T"}},
+    {"G", "Г", 9, true, {u8"Г", u8"G"}},
+    {"M", "М", 6, true, {u8"М", u8"M"}},
+    {"K", "к", 3, true, {u8"к", u8"k", u8"K", u8"К"}},
+    {"", "", 0, true, {}},
+    {"m", "м", -3, true, {u8"м", u8"m"}},
+    {"u", "мк", -6, true, {u8"мк", u8"u", u8"µ", u8"μ"}},
+    {"n", "н", -9, true, {u8"н", u8"n"}},
+    {"p", "п", -12, true, {u8"п", u8"p"}},
+    {"f", "ф", -15, false, {u8"ф", u8"f"}},
+    {"a", "а", -18, false, {u8"а", u8"a"}},
 }};
-// Every label the display scaling returns has its prefix, once.
-constexpr bool KazhdayaPristavka() {
-  for (int raz = 0; raz < static_cast<int>(PRISTAVKI.size()); ++raz) {
-    int n = 0;
-    for (const Pristavka& p : PRISTAVKI) {
-      n += p.raz == raz ? 1 : 0;
-    }
-    if (n != 1) {
+constexpr bool PoTysyache() {
+  for (std::size_t i = 0; i < PRISTAVKI.size(); ++i) {
+    if (PRISTAVKI[i].stepen != 12 - 3 * static_cast<int>(i)) {
       return false;
     }
   }
   return true;
 }
-static_assert(KazhdayaPristavka());
+static_assert(PoTysyache(), "the prefixes run a thousand apart from tera");
+
+// What a field of the page may hold, by the name the page gives it: the
+// unit as shown, how a field may write it, what such a field holds and
+// whose unit it is (for a unit of another quantity), and whether it takes
+// the prefixes.
+struct Rod {
+  std::string_view imya;
+  std::string_view edinica;
+  std::array<std::u8string_view, 3> napisaniya;
+  std::string_view chto;
+  std::string_view chya;
+  bool pristavki;
+};
+inline constexpr std::array<Rod, 6> RODY{{
+    {"henry", "Гн", {u8"Гн", u8"H"}, "индуктивность", "индуктивности", true},
+    {"farad", "Ф", {u8"Ф", u8"F"}, "ёмкость", "ёмкости", true},
+    {"hertz", "Гц", {u8"Гц", u8"Hz"}, "частота", "частоты", true},
+    {"ohm",
+     "Ом",
+     {u8"Ом", u8"\u03A9", u8"\u2126"},
+     "сопротивление",
+     "сопротивления",
+     true},
+    {"percent", "%", {u8"%"}, "процент", "процента", false},
+    {"number", "", {}, "число без единицы", "", false},
+}};
+static_assert(RODY.back().imya == "number", "a quantity is missing");
+
+// What separates a number from its unit and the thousands of a number
+// (1 000): the spaces a field may get, typed or pasted.
+constexpr std::array<std::u8string_view, 4> RAZDELITELI{u8" ", u8"\u00A0",
+                                                        u8"\u202F", u8"\u2009"};
+// What a field's text may have around it besides them.
+constexpr std::array<std::u8string_view, 3> PROBELY{u8"\t", u8"\r", u8"\n"};
+
+// A value the page shows: six significant digits, as the report's; in a
+// prefix with 1 to 999 before the comma, or past tera and atto as a power
+// of ten with the unit alone (1,59155·10⁻³¹ Ф); zero, infinite and
+// undefined as words.
+constexpr std::u8string_view STEPEN = u8"·10";
+constexpr std::array<std::u8string_view, 10> VERHNIE{
+    u8"⁰", u8"¹", u8"²", u8"³", u8"⁴", u8"⁵", u8"⁶", u8"⁷", u8"⁸", u8"⁹"};
+constexpr std::u8string_view MINUS_VVERHU = u8"⁻";
+constexpr std::string_view NOL = "ноль";
+constexpr std::string_view BESKONECHNOST = "бесконечность";
+constexpr std::string_view NE_CHISLO = "не число";
+// Between the ends of a band.
+constexpr std::string_view DO = " – ";
+
+// What is wrong with a field's text: a character it cannot hold (in a
+// field with prefixes, and in one without), two decimal points, no digits,
+// a space that does not part thousands, a unit of another quantity (the
+// prefix and unit, whose unit it is, what the field holds), a unit the
+// lists do not have (from a link).
+constexpr std::string_view CHUZHOI_ZNAK =
+    "«%s»: только цифры, одна запятая или точка, приставка и единица";
+constexpr std::string_view CHUZHOI_ZNAK_CHISLA =
+    "«%s»: только цифры и одна запятая или точка";
+constexpr std::string_view DVE_TOCHKI = "запятая или точка - только одна";
+constexpr std::string_view NET_CIFR = "нет цифр";
+constexpr std::string_view PROBEL =
+    "пробел в числе - только между тысячами: 1 000";
+constexpr std::string_view CHUZHAYA_EDINICA = "«%s» - единица %s, а здесь %s";
+constexpr std::string_view NET_EDINICY =
+    "«%s»: такой единицы нет - выберите единицу из списка";

@@ -220,18 +220,19 @@ void ZagolovokCsv(Tekst& t, bool ryad);
 void ZapisatJson(Tekst& t, const Otvet& o);
 
 // The answer as the page's calculator shows it, one JSON object: the entry
-// and its code; each quantity, given or computed, with its value, the text
-// of it scaled as the report scales it and that prefix's letter, and what
-// it is when it is no positive number (zero, inf, nan); with a series, the
-// tolerance, the neighbours of the computed parts and the pairs of them,
-// each with its band; and the picture of the reactances against frequency:
-// its axes' decades and the points of its two lines, computed by the
-// calculator.
+// and its code; each quantity, given or computed, with its value, its text
+// as the page writes it (Inzhenerno), that prefix's letter and the text with
+// the unit, and what it is when it is no positive number (zero, inf, nan);
+// with a series, the tolerance, the neighbours of the computed parts and
+// the pairs of them, each with its band (its ends, and the band as one
+// text); and the picture of the reactances against frequency: its axes'
+// decades and the points of its two lines, computed by the calculator.
 void ZapisatPokaz(const Otvet& o, std::FILE* out);
 
-// What the page's lists offer, one JSON object: the prefixes, from the
-// largest down, each with its letter, its short name and whether the reader
-// takes it; the series with the tolerance each is graded for.
+// What the page's lists offer, one JSON object: for each quantity a field
+// may hold (RODY), its units, from the largest prefix down, each with its
+// prefix's letter and its text (мкГн); the series with the tolerance each
+// is graded for.
 void ZapisatSpravochnik(Tekst& t);
 
 // The tuning range: the design the command line asks for, as the report
@@ -252,6 +253,54 @@ void ZapisatProval(Tekst& t, const Sopryazhenie& o);
 // there is no design, says why (in CSV and JSON on standard error). Returns
 // the exit status: 1 when there is no design or the output failed.
 int OtvetitDiapazon(const Terminal& t, const Parametry& p);
+// The quantity a field of the page holds, by the name the page gives it
+// (henry, farad, hertz, ohm, percent, number); null for any other.
+const Rod* NaitiRod(std::string_view imya);
+
+// The prefix of the page's lists with this letter; null for any other.
+const Pristavka* NaitiPristavku(std::string_view bukva);
+
+// How the page wrote a value: in which prefix (the one without a letter for
+// a power of ten) and whether as a word (zero, infinite, undefined).
+struct Napisano {
+  const Pristavka* pristavka;
+  bool slovo;
+};
+
+// Writes `x`, a value of `rod`, as the page shows it, without its unit:
+// six significant digits in the prefix `v` or, when it is null, in the one
+// that puts 1 to 999 before the comma (750,264 with kilo), past tera and
+// atto as a power of ten (1,59155·10⁻³¹); zero, infinite and undefined as
+// words. A quantity without prefixes is written without one. With
+// `tochno`, as many digits as the float nearest `x` needs to be read back.
+Napisano Inzhenerno(Tekst& t, double x, const Rod& rod, const Pristavka* v,
+                    bool tochno = false);
+
+// What Inzhenerno wrote of a value, `chislo`, with its prefix and the unit
+// of `rod` after a space (750,264 кГц); a word alone.
+void SEdinicei(Tekst& t, std::string_view chislo, Napisano n, const Rod& rod);
+
+// What the page's field of `rod` holds, read from its text `tekst`: the
+// number with the prefix and unit written after it, in the letter code of
+// parts (4n7, 2R2) or as the page writes a power of ten, spaces around it
+// and between thousands; without a unit, in the field's own prefix
+// `svoya`.
+enum class Prochteno {
+  // Writes the prefix's letter, a NUL and the number as the program's reader
+  // takes it, with one of its letters (1,5 ТГц: T, then 1500G).
+  Chislo = 0,
+  // Nothing but spaces: writes the field's own prefix's letter and a NUL.
+  Pusto = 1,
+  // Writes what is wrong, in the page's words.
+  Oshibka = 2,
+};
+Prochteno ChitatPole(std::string_view tekst, const Rod& rod,
+                     std::string_view svoya, Tekst& t);
+
+// Bytes as the warnings quote them, as many as a warning quotes: each
+// character as it is, a control character, an invisible one and bytes that
+// are no UTF-8 by their code; and `…` after them when more is left out.
+void Citata(Tekst& t, std::string_view s, bool bolshe);
 
 // Where nobody reads the echo: says on standard error what the reader
 // dropped of the line it read last (`tip` its result, `str` what it kept)

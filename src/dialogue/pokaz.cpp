@@ -8,9 +8,9 @@
 #include "dialogue.h"
 
 // The page's calculator shows what these records hold and computes nothing:
-// every value comes with the text and the prefix the report gives it. No
-// text in them needs escaping: numbers, prefix letters and the program's own
-// words.
+// every value comes with its text as the page writes it, in the prefix
+// that reads best. No text in them needs escaping: numbers, prefix letters
+// and the program's own words.
 
 namespace {
 
@@ -19,43 +19,57 @@ std::string_view Istina(bool b) { return b ? "true" : "false"; }
 // What stands before an item of a list: nothing before the first.
 std::string_view Zapyataya(bool pervyi) { return pervyi ? "" : ","; }
 
-std::string_view Bukva(int raz) {
-  for (const Pristavka& p : PRISTAVKI) {
-    if (p.raz == raz) {
-      return p.bukva;
-    }
-  }
-  return {};
-}
+const Rod& HENRY = RODY[0];
+const Rod& FARAD = RODY[1];
+const Rod& HERTZ = RODY[2];
+const Rod& OHM = RODY[3];
+static_assert(RODY[0].imya == "henry" && RODY[1].imya == "farad" &&
+              RODY[2].imya == "hertz" && RODY[3].imya == "ohm");
 
-// A quantity as shown, without its braces: its value, and the text of it
-// scaled to the prefix of `obrazec` as the report writes it, with that
-// prefix's letter.
-void Znachenie(Tekst& t, float x, float obrazec) {
-  float s = x;
-  const int raz = PreobrKak(obrazec, &s);
+// A quantity as shown, without its braces: its value; the number as the page
+// writes it, its prefix's letter, and both with the unit of `rod`.
+void Znachenie(Tekst& t, float x, const Rod& rod) {
   Dobavit(t, "\"x\":");
   Tochno(t, x, Format::Json);
-  Pechat(t, ",\"t\":\"%g\",\"p\":\"%s\"", {s, Bukva(raz)});
+  Dobavit(t, ",\"t\":\"");
+  const std::size_t start = t.n;
+  const Napisano n = Inzhenerno(t, x, rod, nullptr);
+  const std::string_view chislo(t.bytes.data() + start, t.n - start);
+  Pechat(t, "\",\"p\":\"%s\",\"s\":\"", {n.pristavka->bukva});
+  SEdinicei(t, chislo, n, rod);
+  Dobavit(t, "\"");
 }
 
 // The same as an object of its own, under `klyuch`.
-void Velichinu(Tekst& t, std::string_view klyuch, float x, float obrazec) {
+void Velichinu(Tekst& t, std::string_view klyuch, float x, const Rod& rod) {
   Pechat(t, "\"%s\":{", {klyuch});
-  Znachenie(t, x, obrazec);
+  Znachenie(t, x, rod);
   Dobavit(t, "}");
-}
-void Velichinu(Tekst& t, std::string_view klyuch, float x) {
-  Velichinu(t, klyuch, x, x);
 }
 
-// Both ends of a band scaled to the prefix of its circuit's frequency `f`.
-void Polosu(Tekst& t, std::string_view klyuch, Polosa p, float f) {
+// Both ends of a band of frequencies, and the band as one text: the ends in
+// one prefix when both take it (6,67388 – 8,15697 МГц), else each with its
+// own.
+void Polosu(Tekst& t, std::string_view klyuch, Polosa p) {
   Pechat(t, "\"%s\":{", {klyuch});
-  Velichinu(t, "from", p.nachalo, f);
+  Velichinu(t, "from", p.nachalo, HERTZ);
   Dobavit(t, ",");
-  Velichinu(t, "to", p.konec, f);
-  Dobavit(t, "}");
+  Velichinu(t, "to", p.konec, HERTZ);
+  Dobavit(t, ",\"s\":\"");
+  Tekst c;
+  const Napisano ot = Inzhenerno(c, p.nachalo, HERTZ, nullptr);
+  const std::size_t mid = c.n;
+  const Napisano doo = Inzhenerno(c, p.konec, HERTZ, nullptr);
+  const std::string_view a(c.bytes.data(), mid);
+  const std::string_view b(c.bytes.data() + mid, c.n - mid);
+  if (ot.pristavka == doo.pristavka && !ot.slovo && !doo.slovo) {
+    Dobavit(t, a);
+  } else {
+    SEdinicei(t, a, ot, HERTZ);
+  }
+  Dobavit(t, DO);
+  SEdinicei(t, b, doo, HERTZ);
+  Dobavit(t, "\"}");
 }
 
 // How far `x` lies from `ot`, in percent, as the report writes it.
@@ -81,9 +95,10 @@ void Kolichestva(Tekst& t, const Otvet& o) {
   Pechat(t, "{\"entry\":\"%s\",\"code\":%d", {std::string_view(o.str), o.tip});
   constexpr std::string_view MARKERS = "LCFR";
   const std::array<float, 4> x{o.L, o.C, o.F, o.R};
+  const std::array<const Rod*, 4> rody{&HENRY, &FARAD, &HERTZ, &OHM};
   for (std::size_t i = 0; i < MARKERS.size(); ++i) {
     Pechat(t, ",\"%s\":{", {MARKERS.substr(i, 1)});
-    Znachenie(t, x[i], x[i]);
+    Znachenie(t, x[i], *rody[i]);
     Pechat(t, ",\"given\":%s,\"note\":%s}",
            {Istina(!Vychislyaetsya(o.tip, MARKERS[i])), Osoboe(x[i])});
   }
@@ -97,13 +112,13 @@ void Kolichestva(Tekst& t, const Otvet& o) {
 void Soseda(Tekst& t, std::string_view part, const Sosed& s,
             std::string_view slovo, const Otvet& o) {
   Pechat(t, "{\"part\":\"%s\",\"where\":\"%s\",", {part, slovo});
-  Velichinu(t, "v", s.chast);
+  Velichinu(t, "v", s.chast, part == "L" ? HENRY : FARAD);
   Dobavit(t, ",");
-  Velichinu(t, "f", s.f);
+  Velichinu(t, "f", s.f, HERTZ);
   Dobavit(t, ",");
   Procenty(t, "dF", s.f, o.F);
   Dobavit(t, ",");
-  Polosu(t, "band", s.polosa, s.f);
+  Polosu(t, "band", s.polosa);
   Dobavit(t, "},");
 }
 
@@ -137,36 +152,37 @@ void Pary(Tekst& t, const Otvet& o) {
   for (std::size_t i = 0; i < o.n_par; ++i) {
     const Kontur& k = o.pary[i];
     Dobavit(t, i > 0 ? ",{" : "{");
-    Velichinu(t, "L", k.L);
+    Velichinu(t, "L", k.L, HENRY);
     Dobavit(t, ",");
-    Velichinu(t, "C", k.C);
+    Velichinu(t, "C", k.C, FARAD);
     Dobavit(t, ",");
-    Velichinu(t, "F", k.F);
+    Velichinu(t, "F", k.F, HERTZ);
     Dobavit(t, ",");
     Procenty(t, "dF", k.F, o.F);
     Dobavit(t, ",");
-    Velichinu(t, "R", k.R);
+    Velichinu(t, "R", k.R, OHM);
     Dobavit(t, ",");
     Procenty(t, "dR", k.R, o.R);
     Dobavit(t, ",");
-    Polosu(t, "band", o.polosy_par[i], k.F);
+    Polosu(t, "band", o.polosy_par[i]);
     Dobavit(t, "}");
   }
   Dobavit(t, "]");
   if (o.n_par > 0) {
     Dobavit(t, ",");
-    Polosu(t, "pairBand", o.polosy_par[0], o.pary[0].F);
+    Polosu(t, "pairBand", o.polosy_par[0]);
   }
 }
 
 // The decades of an axis, from 10^ot to 10^doo, each labelled as a quantity
-// of its own.
-void Dekady(Tekst& t, std::string_view klyuch, int ot, int doo) {
+// of `rod` of its own.
+void Dekady(Tekst& t, std::string_view klyuch, int ot, int doo,
+            const Rod& rod) {
   Pechat(t, "\"%s\":[", {klyuch});
   for (int k = ot; k <= doo; ++k) {
     Dobavit(t, k > ot ? ",{" : "{");
     const float x = StepenDesyati(k);
-    Znachenie(t, x, x);
+    Znachenie(t, x, rod);
     Dobavit(t, "}");
   }
   Dobavit(t, "]");
@@ -190,9 +206,9 @@ void Kartinka(Tekst& t, const Otvet& o) {
     return;
   }
   Dobavit(t, ",\"chart\":{");
-  Dekady(t, "ticksF", g.f0, g.f0 + DEKAD);
+  Dekady(t, "ticksF", g.f0, g.f0 + DEKAD, HERTZ);
   Dobavit(t, ",");
-  Dekady(t, "ticksX", g.r0, g.r1);
+  Dekady(t, "ticksX", g.r0, g.r1, OHM);
   Tochki(t, "f", g.f);
   Tochki(t, "xl", g.xl);
   Tochki(t, "xc", g.xc);
@@ -213,13 +229,20 @@ void ZapisatPokaz(const Otvet& o, std::FILE* out) {
 }
 
 void ZapisatSpravochnik(Tekst& t) {
-  Dobavit(t, "{\"prefixes\":[");
-  for (const Pristavka& p : PRISTAVKI) {
-    Pechat(t, "%s{\"p\":\"%s\",\"name\":\"%s\",\"reads\":%s}",
-           {Zapyataya(&p == PRISTAVKI.data()), p.bukva, p.imya,
-            Istina(p.chitaetsya)});
+  Dobavit(t, "{\"kinds\":{");
+  for (const Rod& r : RODY) {
+    Pechat(t, "%s\"%s\":[", {Zapyataya(&r == RODY.data()), r.imya});
+    bool pervaya = true;
+    for (const Pristavka& p : PRISTAVKI) {
+      if (r.pristavki || p.bukva.empty()) {
+        Pechat(t, "%s{\"p\":\"%s\",\"s\":\"%s%s\"}",
+               {Zapyataya(pervaya), p.bukva, p.imya, r.edinica});
+        pervaya = false;
+      }
+    }
+    Dobavit(t, "]");
   }
-  Dobavit(t, "],\"series\":[");
+  Dobavit(t, "},\"series\":[");
   for (const Ryad& r : Ryady()) {
     Pechat(t, "%s{\"name\":\"%s\",\"tolerance\":\"%v\"}",
            {Zapyataya(&r == Ryady().data()), r.imya, r.dopusk});

@@ -118,9 +118,10 @@ void Simvol(Tekst& t, std::string_view s, std::size_t n) {
 constexpr std::size_t SHOWN = std::tuple_size_v<decltype(Zametki::otbros)>;
 constexpr std::size_t CHARACTER = 4;
 
-// Dropped bytes as they came, each character as Simvol shows it, and `…`
-// when more was dropped than is shown.
-void Pokazat(Tekst& t, std::string_view s, bool bolshe) {
+}  // namespace
+
+// At most SHOWN bytes, each character as Simvol shows it.
+void Citata(Tekst& t, std::string_view s, bool bolshe) {
   std::size_t fit = 0;
   while (fit < s.size() &&
          ((static_cast<unsigned char>(s[fit]) & 0xC0U) == 0x80U
@@ -139,6 +140,8 @@ void Pokazat(Tekst& t, std::string_view s, bool bolshe) {
     Dobavit(t, MORE);
   }
 }
+
+namespace {
 
 // The warning for characters past the 80th says how many a line keeps.
 static_assert(LLL - 1 == 80 && PAST_80.find(" 80 ") != std::string_view::npos);
@@ -183,7 +186,7 @@ void Citirovat(Tekst& tx, std::string_view line, const Vyborka& v, bool bolshe,
     return;
   }
   Tekst quoted;
-  Pokazat(quoted, {v.bytes.data(), v.n}, bolshe);
+  Citata(quoted, {v.bytes.data(), v.n}, bolshe);
   Pechat(tx, line,
          {gde, stroka, std::string_view(quoted.bytes.data(), quoted.n)});
 }

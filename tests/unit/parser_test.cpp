@@ -71,19 +71,17 @@ TEST(Obrabotka, ParsesQuantitiesAndCombination) {
   }
 }
 
-// The page builds its entries with the prefixes of its lists: each it takes
-// as read is the letter of the report's label it shows; the others, shown
-// only, are no prefix the parser reads.
-TEST(Obrabotka, ReadsThePagesPrefixesAsTheReportLabelsThem) {
+// The page builds its entries with the letters of its prefixes that the
+// reader takes: each is read as its power of ten; the others, which the
+// page writes in a letter the reader takes, are no prefix the parser reads.
+TEST(Obrabotka, ReadsThePagesPrefixesAsTheirPowers) {
   for (const Pristavka& p : PRISTAVKI) {
     std::string line = "1";
     line.append(p.bukva).append("L");
     SCOPED_TRACE("line: " + line);
     float L = 0, C = 0, F = 0, R = 0;
     Obrabotka(line.c_str(), &L, &C, &F, &R);
-    const int raz = Preobr(&L);
-    EXPECT_EQ(raz, p.chitaetsya ? p.raz : 3);
-    EXPECT_FLOAT_EQ(L, 1);
+    EXPECT_FLOAT_EQ(L, p.chitaetsya ? std::pow(10.0F, p.stepen) : 1);
   }
 }
 

@@ -40,38 +40,93 @@ const options = (args) => {
 };
 const optional = (file, otherwise) => (fs.existsSync(file) ? fs.readFileSync(file) : otherwise);
 
-// The calculator as a person uses it: each case opens the page afresh
-// (with `null`, goes on from the case before), then in turn picks from a
-// list or empties a field and types into it key by key, and compares what
-// the page shows: each field as [value, prefix, state], the words beside
-// the fields, the first row of the pairs, the pairs' band, and the
-// picture's lines by their points.
+// The calculator as a person uses it: each case opens the page afresh at
+// an address (with `null`, goes on from the case before), then in turn
+// picks from a list, presses a pin, pastes into a field, types at the end
+// of a field ('more', '\b' a Backspace) or empties it and types into it key
+// by key; sets the screen's width (0: as it was) or waits; and compares
+// what the page shows at once: each field as [value, prefix (null: none
+// chosen), state], the words beside the fields, the pins, the fields that
+// take no typing, those described as computed, the summary, the first row
+// of the pairs, the pairs' band, the words beside the tolerance, the
+// series and the words beside it, the address, the picture's lines by
+// their points, its message (whether inside the picture), the bands' names
+// (and whether their type is legible), what stands below the line in it,
+// and how many units each list offers.
 const CALCULATOR = [
   ['lc', '', [['L-prefix', 'u'], ['L', '4,5'], ['C-prefix', 'n'], ['C', '10']],
-    { L: ['4,5', 'u', 'given'], C: ['10', 'n', 'given'], F: ['0,750264', 'M', 'computed'],
-      R: ['21,2132', '', 'computed'], lines: [5, 5] }],
+    { L: ['4,5', 'u', 'given'], C: ['10', 'n', 'given'], F: ['750,264', 'K', 'computed'],
+      R: ['21,2132', '', 'computed'], lines: [5, 5], described: ['F', 'R'],
+      result: 'Вычислено: F = 750,264 кГц, R = 21,2132 Ом', below: ['L:sub', 'C:sub'], units: [11, 11, 11, 11] }],
   ['retyped', null, [['F', '1']],
-    { L: ['2,53303', 'u', 'computed'], C: ['10', 'n', 'given'], F: ['1', 'M', 'given'],
-      R: ['15,9155', '', 'computed'] }],
+    { L: ['2,53303', '', 'computed'], C: ['10', 'n', 'given'], F: ['1', 'K', 'given'],
+      R: ['15,9155', 'K', 'computed'] }],
+  ['own-unit', '', [['L', '10'], ['C-prefix', 'p'], ['C', '100'], ['F', '455']],
+    { F: ['455', 'K', 'given'], C: ['100', 'p', 'given'], L: ['1,22354', 'm', 'computed'] }],
+  ['chosen-unit', '', [['F-prefix', 'M'], ['F', '7,1'], ['R', '50'], ['C-prefix', 'n']],
+    { C: ['0,448324', 'n', 'computed'], F: ['7,1', 'M', 'given'], R: ['50', '', 'given'],
+      L: ['1,12081', 'u', 'computed'] }],
+  ['pasted', '', [['F-prefix', 'M'], ['F', '7,1'], ['C', '448,324 пФ', 'paste']],
+    { C: ['448,324 пФ', 'p', 'given'], F: ['7,1', 'M', 'given'], R: ['50', '', 'computed'], words: [] }],
+  ['unit-deleted', null, [['C', '\b\b\b', 'more']], { C: ['448,324', 'p', 'given'], R: ['50', '', 'computed'] }],
+  ['spaces', '', [['L', ' 10 '], ['C', '1 000']],
+    { L: [' 10 ', 'u', 'given'], C: ['1 000', 'n', 'given'], F: ['50,3292', 'K', 'computed'], words: [] }],
+  ['tab', null, [['R', '4,7\t', 'paste']], { R: ['4,7\t', '', 'given'], C: ['1 000', 'n', 'given'], words: [] }],
+  ['letter-codes', '', [['L-prefix', 'm'], ['L', '10u'], ['C', '4n7']],
+    { L: ['10u', 'u', 'given'], C: ['4n7', 'n', 'given'], F: ['734,127', 'K', 'computed'] }],
+  ['letter-codes-r', null, [['R', '2R2']], { R: ['2R2', '', 'given'], L: ['22,748', 'n', 'computed'] }],
+  ['other-quantity', '', [['L', '10 пФ'], ['C', '1']],
+    { L: ['10 пФ', 'p', 'invalid'], words: ['«пФ» - единица ёмкости, а здесь индуктивность'], lines: [] }],
   ['pairs', '', [['F-prefix', 'M'], ['F', '7,1'], ['R-prefix', ''], ['R', '50'],
-    ['calculator-series', 'E12']],
+    ['calculator-series', 'E12'], ['width', 320]],
   { pair: ['1', '1 мкГн', '470 пФ', '7,34127 МГц', '+3,40 %', '46,1266 Ом', '-7,75 %'],
-    band: 'Первая пара, обе детали в допуске ±10 %: 6,67388 – 8,15697 МГц' }],
-  ['tolerance', null, [['tolerance', '5']],
-    { band: 'Первая пара, обе детали в допуске ±5 %: 6,99169 – 7,72765 МГц' }],
+    band: 'Первая пара, обе детали в допуске ±10 %: 6,67388 – 8,15697 МГц',
+    bands: ['1: 1 мкГн, 470 пФ', '2: 1,2 мкГн, 390 пФ', '3: 1,2 мкГн, 470 пФ', '4: 1 мкГн, 390 пФ', 'legible'] }],
+  ['tolerance', null, [['width', 0], ['tolerance', '5']],
+    { band: 'Первая пара, обе детали в допуске ±5 %: 6,99169 – 7,72765 МГц', tolerance: '' }],
   ['rounds', null, [['tolerance', '99.99999999999999']],
-    { tolerance: 'меньше 100, но в вычислениях равен 100: нужно меньше' }],
-  ['strict', '', [['L-prefix', 'u'], ['L', '4.5k'], ['C-prefix', 'n'], ['C', '10']],
-    { L: ['4.5k', 'u', 'invalid'], F: ['', 'K', 'empty'], R: ['', '', 'empty'], lines: [],
-      words: ['«k»: только цифры и одна запятая или точка'] }],
+    { tolerance: 'меньше 100, но в вычислениях равен 100: нужно меньше; пока взят допуск ряда',
+      band: 'Первая пара, обе детали в допуске ±10 %: 6,67388 – 8,15697 МГц', lines: [5, 5] }],
+  ['tolerance-0', null, [['tolerance', '0,']],
+    { tolerance: 'процент больше 0 и меньше 100; пока взят допуск ряда',
+      band: 'Первая пара, обе детали в допуске ±10 %: 6,67388 – 8,15697 МГц', L: ['1,12081', 'u', 'computed'] }],
+  ['tolerance-150', null, [['tolerance', '150']],
+    { tolerance: 'процент больше 0 и меньше 100; пока взят допуск ряда',
+      band: 'Первая пара, обе детали в допуске ±10 %: 6,67388 – 8,15697 МГц' }],
+  ['tolerance-minus', null, [['tolerance', '-3']],
+    { tolerance: '«-»: только цифры и одна запятая или точка; пока взят допуск ряда',
+      band: 'Первая пара, обе детали в допуске ±10 %: 6,67388 – 8,15697 МГц' }],
+  ['tolerance-spaces', null, [['tolerance', ' 5 % ']],
+    { tolerance: '', band: 'Первая пара, обе детали в допуске ±5 %: 6,99169 – 7,72765 МГц' }],
+  ['strict', '', [['L-prefix', 'u'], ['L', '1e-6'], ['C-prefix', 'n'], ['C', '10']],
+    { L: ['1e-6', 'u', 'invalid'], F: ['', 'K', 'empty'], R: ['', '', 'empty'], lines: [],
+      words: ['«e»: только цифры, одна запятая или точка, приставка и единица'] }],
   ['invisible', '', [['L-prefix', 'u'], ['L', '\u200b1'], ['C-prefix', 'n'], ['C', '10']],
-    { L: ['\u200b1', 'u', 'invalid'], words: ['«\\u200B»: только цифры и одна запятая или точка'] }],
-  ['infinite', '', [['L', '0'], ['C', '1']],
-    { F: ['inf', 'Z', 'computed, why'], R: ['-nan', 'a', 'computed, why'], lines: [] }],
-  ['past-giga', '', [['L-prefix', 'p'], ['L', '1'], ['C-prefix', 'p'], ['C', '0,1']],
-    { F: ['0,503292', 'T', 'computed'] }],
-  ['past-giga-given', null, [['F', '2']],
-    { F: ['2', 'T', 'invalid'], L: ['', 'p', 'empty'] }],
+    { L: ['\u200b1', 'u', 'invalid'], words: ['«\\u200B»: только цифры, одна запятая или точка, приставка и единица'] }],
+  ['infinite', '', [['L', '0'], ['C-prefix', ''], ['C', '1']],
+    { F: ['бесконечность', '', 'computed, why'], R: ['не число', '', 'computed, why'], lines: [],
+      message: 'inside' }],
+  ['infinite-320', null, [['width', 320]], { message: 'inside' }],
+  ['infinite-emptied', null, [['width', 0], ['F', '5']], { F: ['5', 'K', 'given'], L: ['1,01321', 'n', 'computed'] }],
+  ['past-tera', '', [['F-prefix', 'G'], ['F', '1000000'], ['R-prefix', 'G'], ['R', '1000000']],
+    { C: ['1,59155·10⁻³¹', '', 'computed'], L: ['159,155', 'm', 'computed'] }],
+  ['past-tera-pasted', null, [['C', '1,59155·10⁻³¹ Ф', 'paste']],
+    { C: ['1,59155·10⁻³¹ Ф', '', 'given'], L: ['159,155', 'm', 'computed'] }],
+  ['pin', '', [['L', '10'], ['L-pin'], ['C', '100'], ['F', '1']],
+    { L: ['10', 'u', 'given'], C: ['2,53303', 'm', 'computed'], F: ['1', 'K', 'given'], pins: ['L'] }],
+  ['pin-address', null, [['wait', 600]], { address: '#L=10&L-prefix=u&F=1&F-prefix=K&pin=L' }],
+  ['pins', null, [['R-pin']],
+    { pins: ['L', 'R'], locked: ['C', 'F'], R: ['62,83185', 'm', 'given'], F: ['1', 'K', 'computed'] }],
+  ['pin-link', '#L=10&L-prefix=u&C=100&C-prefix=p&pin=L', [['F', '1']],
+    { L: ['10', 'u', 'given'], C: ['2,53303', 'm', 'computed'], pins: ['L'] }],
+  ['link-unit', '#L=4,5&L-prefix=x&C=10&C-prefix=n',
+    [], { L: ['4,5', null, 'invalid'], words: ['«x»: такой единицы нет - выберите единицу из списка'],
+      units: [11, 11, 11, 11], lines: [] }],
+  ['link-unit-chosen', null, [['L-prefix', 'u']],
+    { L: ['4,5', 'u', 'given'], words: [], lines: [5, 5], units: [11, 11, 11, 11] }],
+  ['link-series', '#L=4,5&L-prefix=u&C=10&C-prefix=n&series=e12', [], { series: ['E12', ''] }],
+  ['link-series-unknown', '#L=4,5&L-prefix=u&C=10&C-prefix=n&series=E7', [],
+    { series: ['', '«E7»: такого ряда нет: выберите ряд из списка'] }],
 ];
 // What the calculator shows, as the cases above name it.
 const SHOWN = `(() => {
@@ -79,14 +134,36 @@ const SHOWN = `(() => {
   const state = (e, why) => (e.getAttribute('aria-invalid') === 'true' ? (why ? 'invalid' : 'invalid, no word')
     : e.classList.contains('computed') ? (why ? 'computed, why' : 'computed') : e.value ? 'given' : 'empty');
   const v = {};
-  for (const q of 'LCFR') {
-    v[q] = [$('#' + q).value, $('#' + q + '-prefix').value, state($('#' + q), $('#' + q + '-note').textContent)];
+  const Q = [...'LCFR'];
+  for (const q of Q) {
+    const list = $('#' + q + '-prefix');
+    v[q] = [$('#' + q).value, list.selectedIndex < 0 ? null : list.value, state($('#' + q), $('#' + q + '-note').textContent)];
   }
-  v.words = [...'LCFR'].map((q) => $('#' + q + '-note').textContent).filter((w) => w !== '');
+  v.words = Q.map((q) => $('#' + q + '-note').textContent).filter((w) => w !== '');
+  v.pins = Q.filter((q) => $('#' + q + '-pin')?.getAttribute('aria-pressed') === 'true');
+  v.locked = Q.filter((q) => $('#' + q).readOnly);
+  const computed = $('#L-tag').textContent;
+  v.described = Q.filter((q) => ($('#' + q).getAttribute('aria-describedby') ?? '').split(' ')
+    .some((id) => id && document.getElementById(id).textContent.includes(computed)));
+  v.result = $('#result').textContent;
   v.pair = [...($('#pairs tbody tr')?.cells ?? [])].map((c) => c.textContent);
   v.band = $('#pair-band').textContent;
   v.tolerance = $('#tolerance-note').textContent;
-  v.lines = [...document.querySelectorAll('#chart polyline')].map((l) => l.points.length);
+  v.series = [$('#calculator-series').value, $('#calculator-series-note')?.textContent ?? null];
+  v.address = decodeURIComponent(location.hash);
+  v.units = Q.map((q) => $('#' + q + '-prefix').options.length);
+  const chart = $('#chart');
+  v.lines = [...chart.querySelectorAll('polyline')].map((l) => l.points.length);
+  const box = chart.getBoundingClientRect();
+  const said = [...chart.querySelectorAll('text, div')].filter((e) => e.textContent !== '' && e.getClientRects().length > 0);
+  v.message = said.length === 0 ? 'none' : said.every((e) => {
+    const r = e.getBoundingClientRect();
+    return r.left >= box.left - 0.5 && r.right <= box.right + 0.5 && r.top >= box.top - 0.5 && r.bottom <= box.bottom + 0.5;
+  }) ? 'inside' : 'outside';
+  const names = [...chart.querySelectorAll('.imya, .nomer')];
+  const px = (e) => parseFloat(getComputedStyle(e).fontSize) * e.getScreenCTM().a;
+  v.bands = [...names.map((e) => e.textContent), ...(names.length > 0 && names.every((e) => px(e) >= 12) ? ['legible'] : [])];
+  v.below = [...chart.querySelectorAll('tspan')].map((t) => t.textContent + ':' + getComputedStyle(t).baselineShift);
   return v;
 })()`;
 // The four fields, the series and the tolerance, for a page opened by the
@@ -213,7 +290,19 @@ const check = (name, ok, why) => {
     if (hash !== null) {
       await opened(b, url + hash);
     }
-    for (const [id, value] of steps) {
+    for (const [id, value, how] of steps) {
+      if (id === 'width') {
+        await b.send(...(value ? ['Emulation.setDeviceMetricsOverride', { width: value, height: 800, deviceScaleFactor: 1, mobile: true }]
+          : ['Emulation.clearDeviceMetricsOverride']));
+      }
+      if (id === 'width' || id === 'wait') {
+        await evaluate(`new Promise((later) => setTimeout(later, ${id === 'wait' ? value : 150}))`);
+        continue;
+      }
+      if (id.endsWith('-pin')) {
+        await evaluate(`document.getElementById('${id}')?.click()`);
+        continue;
+      }
       if (id.endsWith('-prefix') || id.endsWith('-series')) {
         await evaluate(`(() => {
           const list = document.getElementById('${id}');
@@ -222,10 +311,20 @@ const check = (name, ok, why) => {
         })()`);
         continue;
       }
-      await evaluate(`(() => { const e = document.getElementById('${id}'); e.focus(); e.select(); })()`);
-      await key('Backspace', 8);
+      await evaluate(`(() => {
+        const e = document.getElementById('${id}');
+        e.focus();
+        e.setSelectionRange(${how === 'more' ? 'e.value.length' : 0}, e.value.length);
+      })()`);
+      if (how === 'paste') {
+        await b.send('Input.insertText', { text: value });
+        continue;
+      }
+      if (how !== 'more') {
+        await key('Backspace', 8);
+      }
       for (const ch of value) {
-        await key(ch, 0, ch);
+        await (ch === '\b' ? key('Backspace', 8) : key(ch, 0, ch));
       }
     }
     const shown = await evaluate(SHOWN);
