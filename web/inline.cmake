@@ -7,7 +7,7 @@
 # The placeholders are no variable references: the policies of today.
 cmake_minimum_required(VERSION 3.25)
 # A page for slow connections and small phones.
-set(LIMIT 409600)
+set(LIMIT 491520)
 file(READ rezonans.html page)
 file(READ rezonans.css style)
 set(script "")
