@@ -37,17 +37,25 @@ static_assert(STEPS.back().index == 11, "a threshold is missing");
 // their value and take the atto label.
 constexpr int UNSCALED = 9;
 
-}  // namespace
-
-int PreobrKak(float obrazec, float* adr) {
+// A float is divided in double and rounded back; a double as it is.
+template <typename T>
+int Masshtab(double obrazec, T* adr) {
   const double dan = *adr;
   for (const Step& s : STEPS) {
     if (obrazec >= s.porog) {
-      *adr = static_cast<float>(dan / s.delitel);
+      *adr = static_cast<T>(dan / s.delitel);
       return s.index;
     }
   }
   return UNSCALED;
 }
 
+}  // namespace
+
+int PreobrKak(float obrazec, float* adr) { return Masshtab(obrazec, adr); }
+
 int Preobr(float* adr) { return PreobrKak(*adr, adr); }
+
+int PreobrKak(double obrazec, double* adr) { return Masshtab(obrazec, adr); }
+
+int Preobr(double* adr) { return PreobrKak(*adr, adr); }

@@ -23,14 +23,24 @@ struct Znachimyi {
   std::string_view imya;
   Oshibka oshibka;
 };
-constexpr std::array<Znachimyi, 4> ZNACHIMYE{{
+constexpr std::array<Znachimyi, 6> ZNACHIMYE{{
     {"--format", Oshibka::Format},
     {"--series", Oshibka::Ryad},
     {"--tolerance", Oshibka::Dopusk},
     {"--stray", Oshibka::Parazit},
+    // The coil's losses.
+    {"--quality", Oshibka::Dobrotnost},
+    {"--loss", Oshibka::Poteri},
 }};
-static_assert(ZNACHIMYE.back().oshibka == Oshibka::Parazit,
+static_assert(ZNACHIMYE.back().oshibka == Oshibka::Poteri,
               "an option is missing");
+
+// The options of a circuit to answer for, which a measurement of the coil
+// has none of.
+bool OKonture(Oshibka oshibka) {
+  return oshibka == Oshibka::Parazit || oshibka == Oshibka::Ryad ||
+         oshibka == Oshibka::Dobrotnost || oshibka == Oshibka::Poteri;
+}
 
 Parametry Oshibochno(Oshibka oshibka, const char* slovo,
                      const char* znachenie = nullptr) {
@@ -119,6 +129,15 @@ bool Vybrat(Parametry& p, const Znachimyi& o, const char* value,
     p.est_parazit = ChitatZnachenie(value, 'C', p.parazit);
     return p.est_parazit;
   }
+  if (o.oshibka == Oshibka::Dobrotnost) {
+    p.est_dobrotnost =
+        ChitatZnachenie(value, '\0', p.dobrotnost) && p.dobrotnost > 0;
+    return p.est_dobrotnost;
+  }
+  if (o.oshibka == Oshibka::Poteri) {
+    p.est_poteri = ChitatZnachenie(value, 'R', p.poteri);
+    return p.est_poteri;
+  }
   if (o.oshibka == Oshibka::Dopusk) {
     bool menshe = false;
     const double dopusk = Procent(value, menshe);
@@ -153,6 +172,10 @@ Parametry Razbor(int argc, char** argv) {
   // with it; its value apart when it is a word of its own.
   const char* dopusk = nullptr;
   const char* dopusk_znachenie = nullptr;
+  // The first option of a circuit to answer for, likewise, until a
+  // measurement of the coil is known to refuse it.
+  const char* kontur = nullptr;
+  const char* kontur_znachenie = nullptr;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     // A lone "-" is no option; with the entries, it is an empty line.
@@ -167,6 +190,8 @@ Parametry Razbor(int argc, char** argv) {
       p.deistvie = first ? Deistvie::Spravka : p.deistvie;
     } else if (arg == "-V" || arg == "--version") {
       p.deistvie = first ? Deistvie::Versiya : p.deistvie;
+    } else if (arg == "--measure") {
+      p.izmerenie = true;
     } else if (const auto* o = NaitiZnachimyi(arg)) {
       const int option = i;
       const char* value = Znachenie(o->imya, argc, argv, i);
@@ -177,9 +202,17 @@ Parametry Razbor(int argc, char** argv) {
       if (!Vybrat(p, *o, value, oshibka)) {
         return Oshibochno(oshibka, value);
       }
+      const char* otdelno = option == i ? nullptr : value;
       if (o->oshibka == Oshibka::Dopusk) {
         dopusk = argv[option];
-        dopusk_znachenie = option == i ? nullptr : value;
+        dopusk_znachenie = otdelno;
+      }
+      if (p.est_dobrotnost && p.est_poteri) {
+        return Oshibochno(Oshibka::DobrotnostIPoteri, argv[option], otdelno);
+      }
+      if (OKonture(o->oshibka) && kontur == nullptr) {
+        kontur = argv[option];
+        kontur_znachenie = otdelno;
       }
     } else {
       return Oshibochno(Oshibka::Parametr, argv[i]);
@@ -188,11 +221,14 @@ Parametry Razbor(int argc, char** argv) {
   if (dopusk != nullptr && p.ryad == nullptr) {
     return Oshibochno(Oshibka::BezRyada, dopusk, dopusk_znachenie);
   }
+  if (p.izmerenie && kontur != nullptr) {
+    return Oshibochno(Oshibka::Izmerenie, kontur, kontur_znachenie);
+  }
   argv[entries] = nullptr;
   p.zapisi = entries > 1 ? argv + 1 : nullptr;
   return p;
 }
 
 bool Dialogovyi(const Parametry& p) {
-  return p.format == Format::Text && p.zapisi == nullptr;
+  return p.format == Format::Text && p.zapisi == nullptr && !p.izmerenie;
 }

@@ -34,7 +34,8 @@ void Slovo(Tekst& t, std::string_view s) {
   }
 }
 
-static_assert(OSHIBKI.size() == static_cast<std::size_t>(Oshibka::Parazit) + 1,
+static_assert(OSHIBKI.size() ==
+                  static_cast<std::size_t>(Oshibka::Izmerenie) + 1,
               "a message for each kind of error");
 
 // What was wrong with the command line, on standard error; status 2.
@@ -77,7 +78,7 @@ int Zapusk(Terminal& t, const Parametry& p) {
   } else {
     in.terminal = &t;
   }
-  return Cikl(t, in, p);
+  return p.izmerenie ? Zamer(t, in, p) : Cikl(t, in, p);
 }
 
 }  // namespace

@@ -127,7 +127,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
     float L = 0, C = 0, F = 0, R = 0;
     const int code = Obrabotka(str, &L, &C, &F, &R);
     Require(code >= 0 && code <= 6 && AsPrintf(L) && AsPrintf(C));
-    const Otvet o = Reshit(str, ryad, 0);
+    Parametry p;
+    p.ryad = ryad;
+    const Otvet o = Reshit(str, p);
     Require(o.tip == code && Record(o));
     Require(Around(o.podbor_L, o.L) && Around(o.podbor_C, o.C));
     std::array<Velichina, POLYA.size()> v{};

@@ -1,0 +1,69 @@
+#include <algorithm>
+#include <cmath>
+#include <string_view>
+
+#include "../common/texts.h"
+#include "dialogue.h"
+
+namespace {
+
+// The prefix of a label of the report, and whether the reader takes it.
+const Pristavka& PoRazu(int raz) {
+  const auto* p =
+      std::find_if(PRISTAVKI.begin(), PRISTAVKI.end(),
+                   [raz](const Pristavka& x) { return x.raz == raz; });
+  return p != PRISTAVKI.end() ? *p : PRISTAVKI.back();
+}
+
+// A quantity scaled to its prefix as the report scales it, with its label;
+// readings that contradict each other give negative ones, scaled to the
+// prefix of their magnitude.
+void Stroka(Tekst& t, std::string_view line, double x) {
+  const int raz = PreobrKak(std::fabs(x), &x);
+  Pechat(t, line, {x, mnoj[static_cast<std::size_t>(raz)]});
+}
+
+// The stray as --stray takes it: scaled as the report scales it where the
+// reader has that prefix, else to the nearest it has, giga or pico; given
+// only where the reader takes the text back, which a value far past either
+// (written with an exponent) it does not.
+void Vstavka(Tekst& t, double parazit) {
+  double x = parazit;
+  const Pristavka* p = &PoRazu(Preobr(&x));
+  if (!p->chitaetsya) {
+    x = parazit;
+    p = &PoRazu(PreobrKak(parazit > 1 ? 1e9 : 1e-12, &x));
+  }
+  Tekst znachenie;
+  Pechat(znachenie, "%g%s", {x, p->bukva});
+  const std::string_view tekst(znachenie.bytes.data(), znachenie.n);
+  double nazad = 0;
+  if (ChitatZnachenie(tekst, 'C', nazad)) {
+    Pechat(t, PASTE, {tekst});
+  }
+}
+
+}  // namespace
+
+void ZapisatIzmerenieTekst(Tekst& t, const Izmerenie& m) {
+  for (const char* str : m.str) {
+    Dobavit(t, RULE);
+    Printl(t, str);
+    Dobavit(t, "\n");
+  }
+  Dobavit(t, RULE);
+  Dobavit(t, MEASURE_HEADING);
+  for (std::size_t i = 0; i < m.str.size(); ++i) {
+    const int nomer = static_cast<int>(i) + 1;
+    Pechat(t, READING, {nomer, m.C[i], nomer, m.F[i]});
+  }
+  Dobavit(t, UNDERLINE);
+  Stroka(t, MEASURED_L, m.katushka.L);
+  Stroka(t, STRAY, m.katushka.parazit);
+  if (m.katushka.parazit < 0) {
+    Dobavit(t, NEGATIVE_STRAY);
+  } else {
+    Vstavka(t, m.katushka.parazit);
+  }
+  Dobavit(t, CLOSING);
+}
