@@ -1,6 +1,6 @@
 # Bash completion for rezonans: its options and the values of --format and
-# --series. Entries and the percentage of --tolerance are free text and get
-# nothing, nor does anything after --.
+# --series. Entries and the numbers of --tolerance, --stray, --quality and
+# --loss are free text and get nothing, nor does anything after --.
 
 _rezonans() {
   local cur=${COMP_WORDS[COMP_CWORD]} option prefix= word values
@@ -26,7 +26,7 @@ _rezonans() {
   if [[ -n $values ]]; then
     mapfile -t COMPREPLY < <(compgen -P "$prefix" -W "$values" -- "$cur")
   elif [[ $cur == -* ]]; then
-    mapfile -t COMPREPLY < <(compgen -W "-h --help -V --version -- --format= --series= --tolerance=" -- "$cur")
+    mapfile -t COMPREPLY < <(compgen -W "-h --help -V --version -- --format= --series= --tolerance= --stray= --quality= --loss= --measure" -- "$cur")
     [[ ${COMPREPLY[0]} == *= ]] && compopt -o nospace
   fi
 }

@@ -13,7 +13,9 @@ row() {
   local got="${COMPREPLY[*]}$nospace"
   [ "$got" = "$want" ] || { echo "$*: '$got', expected '$want'"; failed=1; }
 }
-row '-h --help -V --version -- --format= --series= --tolerance=' rezonans -
+row '-h --help -V --version -- --format= --series= --tolerance= --stray= --quality= --loss= --measure' rezonans -
+row '--measure' rezonans 100pC7.1MF --me
+row '' rezonans --stray = 1
 row '--format= (no space after)' rezonans --fo
 row 'text csv json' rezonans --format =
 row 'csv' rezonans 4.5uL --format = c

@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "arithmetic.h"
 
 // The stray is taken as exact: the sums are rounded once, to the float the
@@ -7,11 +9,14 @@ float EmkostKontura(float chast, double parazit) {
   return static_cast<float>(chast + parazit);
 }
 
+// The circuit's capacitance is known as a float: a stray past it by less
+// than that float's rounding leaves a part of 0, not none.
 bool Detal(float kontur, double parazit, float& chast) {
-  if (kontur < parazit) {
+  if (kontur < static_cast<float>(parazit)) {
     return false;
   }
-  chast = static_cast<float>(kontur - parazit);
+  const double chast_ = kontur - parazit;
+  chast = static_cast<float>(chast_ < 0 ? 0 : chast_);
   return true;
 }
 

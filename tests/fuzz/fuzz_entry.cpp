@@ -87,7 +87,9 @@ bool Record(const Otvet& o) {
   const std::string_view r(t.bytes.data(), t.n);
   const auto commas =
       static_cast<std::size_t>(std::count(r.begin(), r.end(), ','));
-  return commas == 1 + (o.ryad != nullptr ? POLYA.size() : NABOR) &&
+  return commas == 1 + (o.ryad != nullptr ? POLYA.size() : NABOR) +
+                       (o.est_parazit ? POLYA_PARAZITA.size() : 0) +
+                       (o.est_poteri ? POLYA_POTER.size() : 0) &&
          r.find_first_of("\"\r") == std::string_view::npos &&
          r.find('\n') == r.size() - 1;
 }
@@ -110,7 +112,8 @@ bool Around(const Podbor& p, float part) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
-  // The first byte picks the series, if any.
+  // The first byte picks the series, if any, and whether a stray of 12 pF
+  // and a loss of 1 ohm are given.
   const Ryad* ryad = nullptr;
   if (size > 0 && data[0] % 8 != 7) {
     ryad = NaitiRyad(std::array<const char*, 7>{"E3", "E6", "E12", "E24", "E48",
@@ -129,6 +132,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
     Require(code >= 0 && code <= 6 && AsPrintf(L) && AsPrintf(C));
     Parametry p;
     p.ryad = ryad;
+    p.est_parazit = size > 0 && (data[0] & 8U) != 0;
+    p.parazit = 12e-12;
+    p.est_poteri = size > 0 && (data[0] & 16U) != 0;
+    p.poteri = 1;
     const Otvet o = Reshit(str, p);
     Require(o.tip == code && Record(o));
     Require(Around(o.podbor_L, o.L) && Around(o.podbor_C, o.C));
