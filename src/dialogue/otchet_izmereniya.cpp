@@ -7,6 +7,17 @@
 
 namespace {
 
+// The longest report: the echo of two readings of 80 kept characters, every
+// text, the numbers of the readings and of the answer, each at most 24
+// characters, and the longest label twice.
+constexpr std::size_t CHISLO = 24;
+constexpr std::size_t IZMERENIE_MAX =
+    3 * RULE.size() + 2 * (LLL - 1 + CAPTION.size() + 1) +
+    MEASURE_HEADING.size() + 2 * (READING.size() + 4 + 2 * CHISLO) +
+    UNDERLINE.size() + MEASURED_L.size() + STRAY.size() + 2 * (12 + CHISLO) +
+    PASTE.size() + CHISLO + NEGATIVE_STRAY.size() + CLOSING.size();
+static_assert(IZMERENIE_MAX <= sizeof(Tekst::bytes));
+
 // The prefix of a label of the report, and whether the reader takes it.
 const Pristavka& PoRazu(int raz) {
   const auto* p =

@@ -102,6 +102,10 @@ Otvet Reshit(const char* str, const Parametry& p) {
     return o;
   }
   o.dopusk = p.dopusk > 0 ? p.dopusk : o.ryad->dopusk;
+  // A circuit with no part has no standard parts either.
+  if (o.bez_detali) {
+    return o;
+  }
   const bool l = Vychislyaetsya(o.tip, 'L');
   if (l) {
     o.podbor_L = Podobrat('L', o);
