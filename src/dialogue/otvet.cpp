@@ -82,7 +82,7 @@ Otvet Reshit(const char* str, const Parametry& p) {
   o.str = str;
   o.ryad = p.ryad;
   o.est_parazit = p.est_parazit;
-  o.parazit = p.parazit;
+  o.parazit = p.est_parazit ? p.parazit : 0;
   o.tip = Obrabotka(str, &o.L, &o.C, &o.F, &o.R);
   const bool c = Vychislyaetsya(o.tip, 'C');
   o.C_kontura = c ? o.C : EmkostKontura(o.C, o.parazit);

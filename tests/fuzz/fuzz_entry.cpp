@@ -28,10 +28,14 @@ bool Normalised(const char* str) {
          std::strspn(str, "0123456789.GMKmunpLCFR") == std::strlen(str);
 }
 
-// The report writes a number as printf's %g does, with the decimal comma.
+// The report writes a number as printf's %g does, with the decimal comma;
+// every NaN, whatever its sign, as -nan.
 bool AsPrintf(double x) {
   Tekst t;
   Pechat(t, "%g", {x});
+  if (std::isnan(x)) {
+    return std::string_view(t.bytes.data(), t.n) == "-nan";
+  }
   char g[32];
   const int n = std::snprintf(g, sizeof g, "%g", x);
   std::replace(g, g + n, '.', ',');
