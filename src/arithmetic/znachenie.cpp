@@ -58,7 +58,7 @@ Bolshoe Sdvinut(const Bolshoe& a, int k) {
 int Bity(const Bolshoe& a) {
   for (std::size_t i = a.size(); i-- > 0;) {
     if (a[i] != 0) {
-      return static_cast<int>(32 * i) + std::bit_width(a[i]);
+      return static_cast<int>(32 * i + std::bit_width(a[i]));
     }
   }
   return 0;
