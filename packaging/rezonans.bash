@@ -1,7 +1,7 @@
 # Bash completion for rezonans: its options and the values of --format and
-# --series. Entries, the percentage of --tolerance and the values of the
-# tuning range's options are free text and get nothing, nor does anything
-# after --.
+# --series. Entries and the numbers of --tolerance, --stray, --quality,
+# --loss and the tuning range's options are free text and get nothing, nor
+# does anything after --.
 
 _rezonans() {
   local cur=${COMP_WORDS[COMP_CWORD]} option prefix= word values
@@ -28,7 +28,7 @@ _rezonans() {
   if [[ -n $values ]]; then
     mapfile -t COMPREPLY < <(compgen -P "$prefix" -W "$values" -- "$cur")
   elif [[ $cur == -* ]]; then
-    mapfile -t COMPREPLY < <(compgen -W "-h --help -V --version -- --format= --series= --tolerance= $range" -- "$cur")
+    mapfile -t COMPREPLY < <(compgen -W "-h --help -V --version -- --format= --series= --tolerance= --quality= --loss= --measure $range" -- "$cur")
     [[ ${COMPREPLY[0]} == *= ]] && compopt -o nospace
   fi
 }

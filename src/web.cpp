@@ -102,7 +102,7 @@ int rezonans_pokaz(int argc, std::size_t n) {
   if (Vvod(in, str) != 0 || z.n > 0 || z.bolshe || z.bolshe_sverh) {
     return 1;
   }
-  ZapisatPokaz(Reshit(str, p.ryad, p.dopusk), stdout);
+  ZapisatPokaz(Reshit(str, p), stdout);
   std::fflush(stdout);
   return 0;
 }

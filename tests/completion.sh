@@ -13,9 +13,11 @@ row() {
   local got="${COMPREPLY[*]}$nospace"
   [ "$got" = "$want" ] || { echo "$*: '$got', expected '$want'"; failed=1; }
 }
-row '-h --help -V --version -- --format= --series= --tolerance= --band= --variable= --stray= --coil= --trimmer= --padder=' rezonans -
+row '-h --help -V --version -- --format= --series= --tolerance= --quality= --loss= --measure --band= --variable= --stray= --coil= --trimmer= --padder=' rezonans -
 row '--band= (no space after)' rezonans --ba
 row '' rezonans --band = 5
+row '--measure' rezonans 100pC7.1MF --me
+row '' rezonans --stray = 1
 row '--format= (no space after)' rezonans --fo
 row 'text csv json' rezonans --format =
 row 'csv' rezonans 4.5uL --format = c

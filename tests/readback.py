@@ -2,7 +2,8 @@
 """Reads every record of a run in CSV and in JSON back with Python's own
 readers and checks each field: the entry and code as given, each quantity
 bit for bit the single-precision value worked out here by the program's
-rules. Usage: readback.py PROGRAM"""
+rules; then the circuit as built and the coil measured, against the
+formulas worked out here in double precision. Usage: readback.py PROGRAM"""
 import csv
 import io
 import json
@@ -106,6 +107,78 @@ def same(text, expected):
     return struct.pack("<f", float(text)) == struct.pack("<f", expected)
 
 
+def run(program, args, text):
+    out = subprocess.run([program, *args], input=text, capture_output=True, text=True, env={}).stdout
+    return list(csv.DictReader(io.StringIO(out)))
+
+
+def close(got, want, within):
+    return abs(float(got) - want) <= abs(want) * within
+
+
+def circuit(program, lines):
+    """The circuit as built, worked out here in double precision from each
+    record: a stray of 0 changes none of the four quantities; a part and the
+    stray give back the answer's F; Q gives the bandwidth, its edges and the
+    dynamic resistance. Returns how many records differ."""
+    text = "\n".join(lines) + "\nq\n"
+    bare = run(program, ["--format=csv"], text)
+    failures = 0
+    for zero, record in zip(run(program, ["--format=csv", "--stray=0"], text), bare):
+        if [zero[k] for k in "LCFR"] != [record[k] for k in "LCFR"]:
+            failures += 1
+            print(f"--stray=0: {zero}, without it {record}")
+    stray = 12.5e-12
+    checked = 0
+    for r in run(program, ["--format=csv", "--stray=12,5p", "--quality=87.5"], text):
+        values = [f32(float(r[k])) if r[k] else NAN for k in ("L", "C", "F", "R", "C_circuit")]
+        if not all(math.isfinite(v) and abs(v) > 1.2e-38 for v in values):
+            continue
+        L, C, F, R, circuit_c = values
+        q = float(r["Q"])
+        a = 1 / (2 * q)
+        ok = (close(1 / (2 * math.pi * math.sqrt(L * (C + stray))), F, 1e-6)
+              and close(circuit_c, C + stray, 1e-6)
+              and close(r["bandwidth"], F / q, 1e-12)
+              and close(r["F_minus3dB"], F * (math.sqrt(1 + a * a) - a), 1e-9)
+              and close(r["F_plus3dB"], F * (math.sqrt(1 + a * a) + a), 1e-12)
+              and close(r["R_dynamic"], q * R, 1e-12))
+        checked += 1
+        if not ok:
+            failures += 1
+            print(f"--stray=12,5p --quality=87.5: {r}")
+    print(f"{checked} circuits with a stray and a Q checked")
+    return failures + (checked < 500)
+
+
+def measurements(program, n):
+    """Two readings made here from a coil and a stray, with two capacitors,
+    back to that coil and stray; and the formulas as the readings give them.
+    Returns how many differ."""
+    rng = random.Random(38)
+    failures = 0
+    for _ in range(n):
+        # Strays near the capacitors: much smaller ones are lost in the
+        # rounding of the readings, as on any bench.
+        L, stray = 10 ** rng.uniform(-7, -3), 10 ** rng.uniform(-12, -10.5)
+        c1 = 10 ** rng.uniform(-11.5, -10)
+        c2 = c1 * rng.uniform(2, 10)
+        entries = [f"{c * 1e12:.6f}pC{1e-6 / (2 * math.pi * math.sqrt(L * (c + stray))):.9f}MF"
+                   for c in (c1, c2)]
+        (_, v1), (_, v2) = parse(entries[0]), parse(entries[1])
+        k1, k2 = v1["F"] ** 2, v2["F"] ** 2
+        cs = (k2 * v2["C"] - k1 * v1["C"]) / (k1 - k2)
+        read = 1 / ((TWO_PI * v1["F"]) ** 2 * (v1["C"] + cs))
+        r = run(program, ["--measure", "--format=csv", *entries], "")
+        ok = (len(r) == 1 and [r[0]["entry1"], r[0]["entry2"]] == entries
+              and close(r[0]["L"], read, 1e-9) and close(r[0]["stray"], cs, 1e-9)
+              and close(r[0]["L"], L, 1e-4) and close(r[0]["stray"], stray, 1e-4))
+        if not ok:
+            failures += 1
+            print(f"--measure {entries}: {r}, made from L={L} stray={stray}")
+    return failures
+
+
 def main():
     program = sys.argv[1]
     lines = list(entries(3000))
@@ -133,6 +206,8 @@ def main():
                 print(f"{fmt}: {line}: got {record}, expected code {code} {want}")
     print(f"{len(lines)} entries ({nonfinite} infinite or undefined quantities), "
           f"{failures} records differ")
+    failures += circuit(program, lines) + measurements(program, 200)
+    print(f"with the circuit as built, {failures} records differ in all")
     sys.exit(1 if failures else 0)
 
 

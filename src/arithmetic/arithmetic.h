@@ -46,7 +46,10 @@ int Preobr(float* adr);
 // of a band to the prefix of its frequency); returns the index of the
 // prefix label. Preobr is this with the quantity as its own pattern.
 int PreobrKak(float obrazec, float* adr);
-// The same for a double, by the same thresholds.
+
+// The same for a double of the design arithmetic, by the same thresholds,
+// divided without rounding to a float.
+int Preobr(double* adr);
 int PreobrKak(double obrazec, double* adr);
 
 // A series of preferred values: one decade of them as integers with
@@ -88,8 +91,10 @@ struct Polosa {
 // value and the other as it is: f/sqrt(1+t) to f/sqrt(1-t).
 Polosa PolosaDetali(float f, double dopusk);
 
-// With both parts anywhere within it: f/(1+t) to f/(1-t).
-Polosa PolosaPary(float f, double dopusk);
+// With both parts anywhere within their tolerances, `dopusk_L` of the
+// inductance and `dopusk_C` of the capacitance: f/sqrt((1+tL)(1+tC)) to
+// f/sqrt((1-tL)(1-tC)); f/(1+t) to f/(1-t) where they are the same.
+Polosa PolosaPary(float f, double dopusk_L, double dopusk_C);
 
 // A circuit of two given parts and what it gives: F, and R = 2 pi F L.
 struct Kontur {
@@ -103,11 +108,12 @@ struct Kontur {
 constexpr std::size_t PAR = 4;
 
 // The circuits of each of the inductances `l` with each of the
-// capacitances `c` (at most two of each), ordered by how far their F lies
-// from `f`; F that lie within a millionth of each other as far, by how far
-// their R lies from `r`. Returns how many were written to `pary`.
-std::size_t Pary(std::span<const float> l, std::span<const float> c, float f,
-                 float r, std::span<Kontur, PAR> pary);
+// capacitances `c` (at most two of each) and the stray capacitance
+// `parazit` across them, ordered by how far their F lies from `f`; F that
+// lie within a millionth of each other as far, by how far their R lies from
+// `r`. Returns how many were written to `pary`; each holds its part C.
+std::size_t Pary(std::span<const float> l, std::span<const float> c,
+                 double parazit, float f, float r, std::span<Kontur, PAR> pary);
 
 // The series in the order of their size, E3 first.
 std::span<const Ryad> Ryady();
@@ -137,3 +143,45 @@ float StepenDesyati(int k);
 // written, when some quantity or reactance on the axes is not a positive
 // normal float: there is no such picture.
 bool Postroit(float l, float c, float f, Grafik& g);
+
+// The circuit as built: the part beside the stray capacitance across it,
+// the coil's losses, and the coil measured. Design arithmetic, in double
+// precision; what goes into the calculator is rounded to a float once.
+
+// The capacitance of a circuit of the part `chast` with the stray `parazit`
+// across it (farad).
+float EmkostKontura(float chast, double parazit);
+
+// The part a circuit of capacitance `kontur` needs beside the stray
+// `parazit`, in `chast`. False, with nothing written, when the stray alone,
+// rounded to a float, exceeds it: there is no such part.
+bool Detal(float kontur, double parazit, float& chast);
+
+// The tolerance (a fraction) of the capacitance of a circuit whose part
+// `chast` has the tolerance `dopusk` and the stray `parazit` exact.
+double DopuskKontura(double dopusk, float chast, double parazit);
+
+// The Q of a coil of reactance `r` at resonance with the series loss
+// resistance `poteri` (ohm); infinite without losses.
+double DobrotnostIzPoter(float r, double poteri);
+
+// What the coil's Q gives a circuit of frequency `f` and reactance `r`: the
+// bandwidth F/Q, its edges at -3 dB, F (sqrt(1 + 1/(4Q^2)) -+ 1/(2Q)), and
+// the parallel circuit's dynamic resistance at resonance, Q R.
+struct Poteri {
+  double Q;
+  double polosa;
+  double nizhe;
+  double vyshe;
+  double R_dinamicheskoe;
+};
+Poteri Propuskanie(double q, float f, float r);
+
+// A coil and the stray capacitance across it, found from two resonances:
+// with the capacitor `c1` at the frequency `f1`, with `c2` at `f2`.
+// Cs = (f2^2 c2 - f1^2 c1) / (f1^2 - f2^2), L = 1 / ((2 pi f1)^2 (c1 + Cs)).
+struct Katushka {
+  double L;
+  double parazit;
+};
+Katushka Izmerit(double c1, double f1, double c2, double f2);

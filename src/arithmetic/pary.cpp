@@ -13,9 +13,12 @@ Polosa Razdelit(float f, double nizhe, double vyshe) {
   return {static_cast<float>(f / nizhe), static_cast<float>(f / vyshe)};
 }
 
-Kontur Sobrat(float l, float c) {
-  Kontur k{l, c, 0, 0};
+// The circuit of a coil and a part with the stray across it: its F and R
+// are those of the part and the stray, its C the part.
+Kontur Sobrat(float l, float c, double parazit) {
+  Kontur k{l, EmkostKontura(c, parazit), 0, 0};
   Raschet(&k.L, &k.C, &k.F, &k.R, 1);
+  k.C = c;
   return k;
 }
 
@@ -40,16 +43,20 @@ Polosa PolosaDetali(float f, double dopusk) {
   return Razdelit(f, std::sqrt(1 + dopusk), std::sqrt(1 - dopusk));
 }
 
-Polosa PolosaPary(float f, double dopusk) {
-  return Razdelit(f, 1 + dopusk, 1 - dopusk);
+// The square root of the square of a double is that double, so equal
+// tolerances give 1+t and 1-t to the bit.
+Polosa PolosaPary(float f, double dopusk_L, double dopusk_C) {
+  return Razdelit(f, std::sqrt((1 + dopusk_L) * (1 + dopusk_C)),
+                  std::sqrt((1 - dopusk_L) * (1 - dopusk_C)));
 }
 
-std::size_t Pary(std::span<const float> l, std::span<const float> c, float f,
-                 float r, std::span<Kontur, PAR> pary) {
+std::size_t Pary(std::span<const float> l, std::span<const float> c,
+                 double parazit, float f, float r,
+                 std::span<Kontur, PAR> pary) {
   std::size_t n = 0;
   for (std::size_t i = 0; i < l.size() && i < 2; ++i) {
     for (std::size_t j = 0; j < c.size() && j < 2; ++j) {
-      pary[n++] = Sobrat(l[i], c[j]);
+      pary[n++] = Sobrat(l[i], c[j], parazit);
     }
   }
   // Each circuit moves up past those further off than itself: the order is

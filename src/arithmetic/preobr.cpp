@@ -37,34 +37,25 @@ static_assert(STEPS.back().index == 11, "a threshold is missing");
 // their value and take the atto label.
 constexpr int UNSCALED = 9;
 
-// The step of the prefix for `obrazec`; null below the smallest threshold.
-const Step* Stupen(double obrazec) {
+// A float is divided in double and rounded back; a double as it is.
+template <typename T>
+int Masshtab(double obrazec, T* adr) {
+  const double dan = *adr;
   for (const Step& s : STEPS) {
     if (obrazec >= s.porog) {
-      return &s;
+      *adr = static_cast<T>(dan / s.delitel);
+      return s.index;
     }
   }
-  return nullptr;
+  return UNSCALED;
 }
 
 }  // namespace
 
-int PreobrKak(float obrazec, float* adr) {
-  const Step* s = Stupen(obrazec);
-  if (s == nullptr) {
-    return UNSCALED;
-  }
-  *adr = static_cast<float>(*adr / s->delitel);
-  return s->index;
-}
-
-int PreobrKak(double obrazec, double* adr) {
-  const Step* s = Stupen(obrazec);
-  if (s == nullptr) {
-    return UNSCALED;
-  }
-  *adr /= s->delitel;
-  return s->index;
-}
+int PreobrKak(float obrazec, float* adr) { return Masshtab(obrazec, adr); }
 
 int Preobr(float* adr) { return PreobrKak(*adr, adr); }
+
+int PreobrKak(double obrazec, double* adr) { return Masshtab(obrazec, adr); }
+
+int Preobr(double* adr) { return PreobrKak(*adr, adr); }

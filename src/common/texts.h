@@ -88,6 +88,58 @@ constexpr std::string_view BELOW = "ниже";
 constexpr std::string_view ABOVE = "выше";
 constexpr std::string_view IN_SERIES = "в ряду";
 
+// The circuit as built, after the scaled lines: the stray capacitance and
+// the circuit's capacitance, part and stray; where the stray alone exceeds
+// what the circuit needs, by how much. Then the coil's losses: Q, the
+// bandwidth with its edges at -3 dB scaled to the prefix of the answer's F,
+// and the dynamic resistance; with an infinite Q, that in words.
+constexpr std::string_view STRAY =
+    " Cп=%-14g %s Фарад (паразитная ёмкость)\n\n";
+constexpr std::string_view CIRCUIT_C =
+    " Cк=%-14g %s Фарад (ёмкость контура: C и паразитная)\n\n";
+constexpr std::string_view NO_PART =
+    " Конденсатора нет: паразитная ёмкость больше ёмкости контура\n"
+    "   на %g %s Фарад\n\n";
+constexpr std::string_view QUALITY =
+    " Q=%-15g                    (добротность)\n\n";
+constexpr std::string_view BANDWIDTH =
+    " П=%-15g %s Герц  (полоса пропускания F/Q)\n";
+constexpr std::string_view EDGES =
+    "   от %g до %g %s Герц  по уровню -3 дБ\n\n";
+constexpr std::string_view DYNAMIC =
+    " Rэ=%-14g %s Ом    (резонансное сопротивление Q·R)\n\n";
+constexpr std::string_view LOSSLESS =
+    " Добротность бесконечна: полосы пропускания нет,\n"
+    " резонансное сопротивление бесконечно\n\n";
+
+// A coil measured from two resonances: after the echo of each reading, the
+// readings as the calculator took them, the inductance and the stray
+// capacitance, that also as --stray takes it, to be pasted as it stands;
+// a negative stray is no part to paste but a word on the readings. A
+// negative value is scaled to the prefix of its magnitude.
+constexpr std::string_view MEASURE_HEADING =
+    "\n\n           Катушка по двум резонансам\n\n";
+constexpr std::string_view READING = " C%d=%-10g   F%d=%-10g\n";
+constexpr std::string_view MEASURED_L =
+    "\n L=%-15g %s Генри (индуктивность катушки)\n\n";
+constexpr std::string_view PASTE =
+    " Для расчёта контура с этой катушкой: --stray=%s\n\n";
+constexpr std::string_view NEGATIVE_STRAY =
+    " Паразитная ёмкость меньше нуля: показания противоречат друг\n"
+    " другу, проверьте их\n\n";
+// Readings that give no coil, on standard error: the count of entries, an
+// entry (of an input line, or an argument, by its number) that gives no C
+// and F, readings of one frequency or of one capacitance.
+constexpr std::string_view MEASURE_COUNT =
+    "rezonans: для измерения катушки нужны ровно две записи, а дано: %d\n";
+constexpr std::string_view MEASURE_ENTRY =
+    "rezonans: %s %d не задаёт ёмкость C и частоту F больше нуля "
+    "(100pC 7,1MF): «%s»\n";
+constexpr std::string_view MEASURE_SAME_F =
+    "rezonans: частоты двух показаний равны: катушку по ним не найти\n";
+constexpr std::string_view MEASURE_SAME_C =
+    "rezonans: ёмкости двух показаний равны: нужны два разных конденсатора\n";
+
 // In every scaled line the unit's parenthesis (or what stands in its place)
 // is the seventh character after the space that follows the label, so the
 // units line up.
@@ -101,7 +153,10 @@ constexpr bool UnitsAligned() {
       return false;
     }
   }
-  return UnitAligned(PART_C) && UnitAligned(PART_L) && UnitAligned(WITH_PART);
+  return UnitAligned(PART_C) && UnitAligned(PART_L) && UnitAligned(WITH_PART) &&
+         UnitAligned(STRAY) && UnitAligned(CIRCUIT_C) &&
+         UnitAligned(BANDWIDTH) && UnitAligned(DYNAMIC) &&
+         UnitAligned(MEASURED_L);
 }
 static_assert(UnitsAligned());
 
@@ -166,8 +221,7 @@ constexpr std::string_view ONE_ARGUMENT =
 constexpr std::string_view USAGE =
     "Использование: rezonans [ПАРАМЕТР]... [ЗАПИСЬ]...\n"
     "          или: rezonans --band=ОТ-ДО --variable=ОТ-ДО [ПАРАМЕТР]...\n"
-    "Резонанс идеального LC-контура: по двум величинам из L, C, F, R "
-    "вычисляет\n"
+    "Резонанс LC-контура: по двум величинам из L, C, F, R вычисляет\n"
     "две другие. Запись - числа с буквами величин: 4.5uL10nC - это 4,5 мкГн и\n"
     "10 нФ. Без записей программа ведёт диалог, с записями отвечает на "
     "каждую.\n"
@@ -183,6 +237,17 @@ constexpr std::string_view USAGE =
     "  --tolerance=ПРОЦЕНТ\n"
     "                 допуск подобранных деталей (больше 0 и меньше 100)\n"
     "                 вместо допуска ряда; только с --series\n"
+    // The circuit as built.
+    "  --stray=ЁМКОСТЬ\n"
+    "                 паразитная ёмкость катушки и монтажа (12p): C - это\n"
+    "                 конденсатор, ёмкость контура - C и паразитная вместе\n"
+    "  --quality=Q    добротность катушки: полоса пропускания F/Q, её края\n"
+    "                 по уровню -3 дБ и резонансное сопротивление Q·R\n"
+    "  --loss=ОМ      сопротивление потерь катушки вместо --quality:\n"
+    "                 Q = R / ОМ; 0 - потерь нет\n"
+    "  --measure      две записи C и F (100pC 7,1MF) - резонансы одной\n"
+    "                 катушки с двумя конденсаторами: её L и паразитная\n"
+    "                 ёмкость\n"
     // The tuning range.
     "  --band=ОТ-ДО --variable=ОТ-ДО\n"
     "                 катушка, подстроечный и сопрягающий конденсаторы, с\n"
@@ -195,15 +260,21 @@ constexpr std::string_view USAGE =
     "                 вычисляются\n"
     "  --             всё дальнейшее - записи\n"
     "\n"
+    "Контур на 7 МГц: катушка 10 мкГн, паразитная ёмкость 12 пФ, Q = 150\n"
+    "  rezonans --stray=12p --quality=150 --series=E12 10uL7MF\n"
+    "Диапазон 530 кГц - 1,7 МГц с переменным 10-365 пФ:\n"
+    "  rezonans --band=530K-1,7M --variable=10p-365p --stray=15p\n"
+    "\n"
     "Руководство: " REZONANS_MANUAL "\n";
 constexpr std::string_view VERSION =
     "rezonans " REZONANS_VERSION ", лицензия MIT\n";
 // What was wrong with the command line, by its kind (parameter, format,
 // series, missing value, tolerance, tolerance that rounds to 100, tolerance
-// without a series, stray capacitance; then those of the tuning range, in
-// the order of Oshibka); the words it was wrong in stand between the two
-// halves.
-constexpr std::array<std::string_view, 18> OSHIBKI{
+// without a series, stray capacitance; then those of the tuning range; then
+// Q, loss resistance, both of them, an option a measurement of the coil does
+// not take; last an option the tuning range does not take, in the order of
+// Oshibka); the words it was wrong in stand between the two halves.
+constexpr std::array<std::string_view, 23> OSHIBKI{
     "rezonans: неизвестный параметр «",
     "rezonans: неизвестный формат «",
     "rezonans: неизвестный ряд «",
@@ -230,6 +301,15 @@ constexpr std::array<std::string_view, 18> OSHIBKI{
     "«",
     "rezonans: с --band и --variable записи не принимаются: «",
     "rezonans: с --band и --variable допуска нет: «",
+    // The coil's losses and its measurement.
+    "rezonans: добротность (--quality) - число больше 0 (50, 120,5), а не «",
+    "rezonans: сопротивление потерь (--loss) - число ом с приставкой, 0 или "
+    "больше (2,5, 500m), а не «",
+    "rezonans: задают либо добротность (--quality), либо сопротивление "
+    "потерь (--loss), а не обе: «",
+    "rezonans: измерение катушки (--measure) само находит паразитную "
+    "ёмкость и не сочетается с «",
+    "rezonans: с --band и --variable не сочетается «",
 };
 constexpr std::string_view SEE_HELP = "»; справка: rezonans --help\n";
 // A NUL in a word the page gives, as a terminal shows it: a command line
@@ -358,6 +438,17 @@ constexpr std::array<std::string_view, 15> POLYA_DIAPAZONA{
 static_assert(POLYA_DIAPAZONA.back() == "padder_min", "a field is missing");
 constexpr std::array<std::string_view, 2> VIDY{"design", "standard"};
 constexpr std::string_view DIAL = "dial";
+// The fields of the circuit as built, after all the others: with a stray
+// capacitance, the stray and the circuit's capacitance (part and stray);
+// with the coil's losses, its Q, the bandwidth, its edges at -3 dB and the
+// dynamic resistance.
+constexpr std::array<std::string_view, 2> POLYA_PARAZITA{"stray", "C_circuit"};
+constexpr std::array<std::string_view, 5> POLYA_POTER{
+    "Q", "bandwidth", "F_minus3dB", "F_plus3dB", "R_dynamic"};
+// The record of a coil measured from two resonances: the two entries as
+// kept, the inductance and the stray capacitance across it.
+constexpr std::array<std::string_view, 4> POLYA_IZMERENIYA{"entry1", "entry2",
+                                                           "L", "stray"};
 
 // The prefix labels, by the index the display scaling returns.
 constexpr std::array<std::string_view, 17> mnoj{

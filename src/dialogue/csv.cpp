@@ -1,5 +1,6 @@
 #include <array>
 #include <charconv>
+#include <span>
 
 #include "../common/texts.h"
 #include "dialogue.h"
@@ -7,13 +8,36 @@
 // No field can hold a comma, a quote or a line end: the reader keeps none of
 // them in an entry, and a number has none. So no field is ever quoted.
 
-void ZagolovokCsv(Tekst& t, bool ryad) {
+namespace {
+
+void Imena(Tekst& t, std::span<const std::string_view> imena) {
+  for (const std::string_view imya : imena) {
+    Dobavit(t, ",");
+    Dobavit(t, imya);
+  }
+}
+
+// A field of the circuit as built: a float as the float it is.
+void Dobavku(Tekst& t, const Dobavka& d) {
+  if (d.odinarnoe) {
+    Tochno(t, static_cast<float>(d.x), Format::Csv);
+  } else {
+    Tochno(t, d.x, Format::Csv);
+  }
+}
+
+}  // namespace
+
+void ZagolovokCsv(Tekst& t, const Parametry& p) {
   Dobavit(t, ENTRY);
   Dobavit(t, ",");
   Dobavit(t, CODE);
-  for (std::size_t i = 0; i < (ryad ? POLYA.size() : NABOR); ++i) {
-    Dobavit(t, ",");
-    Dobavit(t, POLYA[i]);
+  Imena(t, std::span(POLYA).first(p.ryad != nullptr ? POLYA.size() : NABOR));
+  if (p.est_parazit) {
+    Imena(t, POLYA_PARAZITA);
+  }
+  if (p.est_dobrotnost || p.est_poteri) {
+    Imena(t, POLYA_POTER);
   }
   Dobavit(t, "\n");
 }
@@ -36,5 +60,23 @@ void ZapisatCsv(Tekst& t, const Otvet& o) {
     Dobavit(t, ",");
     Tochno(t, o.dopusk, Format::Csv);
   }
+  std::array<Dobavka, POLYA_PARAZITA.size() + POLYA_POTER.size()> d{};
+  for (std::size_t i = 0, k = Dobavki(o, d); i < k; ++i) {
+    Dobavit(t, ",");
+    if (d[i].est) {
+      Dobavku(t, d[i]);
+    }
+  }
+  Dobavit(t, "\n");
+}
+
+void ZapisatIzmerenieCsv(Tekst& t, const Izmerenie& m) {
+  Dobavit(t, POLYA_IZMERENIYA[0]);
+  Imena(t, std::span(POLYA_IZMERENIYA).subspan(1));
+  Pechat(t, "\n%s,%s,",
+         {std::string_view(m.str[0]), std::string_view(m.str[1])});
+  Tochno(t, m.katushka.L, Format::Csv);
+  Dobavit(t, ",");
+  Tochno(t, m.katushka.parazit, Format::Csv);
   Dobavit(t, "\n");
 }

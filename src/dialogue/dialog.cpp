@@ -4,10 +4,6 @@
 #include "../common/texts.h"
 #include "dialogue.h"
 
-namespace {
-
-// Says on standard error what failed and why, in the program's own words
-// where it has them; status 1.
 int Failed(std::string_view what, int error) {
   const auto* own =
       std::find_if(PRICHINY.begin(), PRICHINY.end(),
@@ -19,6 +15,8 @@ int Failed(std::string_view what, int error) {
   std::fputc('\n', stderr);
   return 1;
 }
+
+namespace {
 
 // Writes the answer as the format asks and, in the dialogue, pauses.
 void Otvetit(const Terminal& t, const Otvet& o, Format format) {
@@ -59,7 +57,7 @@ int Cikl(const Terminal& t, Vhod& in, const Parametry& p) {
   };
   if (p.format == Format::Csv) {
     Tekst tx;
-    ZagolovokCsv(tx, p.ryad != nullptr);
+    ZagolovokCsv(tx, p);
     std::fwrite(tx.bytes.data(), 1, tx.n, t.out);
   }
   for (;;) {
@@ -85,9 +83,9 @@ int Cikl(const Terminal& t, Vhod& in, const Parametry& p) {
       return status(in.oshibka != 0 ? Failed(READ_FAILED, in.oshibka) : 0);
     }
     if (tip == 0) {
-      const Otvet o = Reshit(str, p.ryad, p.dopusk);
+      const Otvet o = Reshit(str, p);
       Otvetit(t, o, p.format);
-      invalid = invalid || o.tip == 0;
+      invalid = invalid || Neudacha(o);
     }
     Clear(t);
   }

@@ -186,12 +186,31 @@ struct Otvet {
   std::array<Kontur, PAR> pary{};
   std::array<Polosa, PAR> polosy_par{};
   std::size_t n_par = 0;
+  // With a stray capacitance across the circuit, in farad: C is the part,
+  // and F and R come from the circuit's capacitance, part and stray, which
+  // the calculator took or gave. Where the stray alone exceeds that, there
+  // is no part (C undefined), and `izbytok` says by how much.
+  bool est_parazit = false;
+  double parazit = 0;
+  float C_kontura = 0;
+  bool bez_detali = false;
+  double izbytok = 0;
+  // With the coil's losses: what its Q gives the circuit, where there is
+  // one (valid data with a part).
+  bool est_poteri = false;
+  Poteri poteri{};
 };
 
-// Parses the entry, computes the missing pair and, with a series, the
-// standard parts for the computed L and C, of the tolerance `dopusk` in
-// percent (0: the one the series is made for).
-Otvet Reshit(const char* str, const Ryad* ryad, double dopusk);
+// Parses the entry and computes the missing pair for the circuit the
+// command line describes: with a stray capacitance across it, with the
+// coil's losses and, with a series, the standard parts for the computed L
+// and C, of the tolerance `p.dopusk` in percent (0: the one the series is
+// made for).
+Otvet Reshit(const char* str, const Parametry& p);
+
+// Whether the answer is no answer: invalid data, or no part beside the
+// stray.
+bool Neudacha(const Otvet& o);
 
 // The answer as the report: the echo, then the parsed values and the
 // report, or the invalid-data message.
@@ -212,9 +231,29 @@ struct Velichina {
 // Returns how many there are.
 std::size_t Velichiny(const Otvet& o, std::array<Velichina, POLYA.size()>& v);
 
-// The answer as one CSV record, and the header line that comes first.
+// A field of the circuit as built, after the tolerance: its name, and its
+// value or none. A float of the calculator is held exactly, and written as
+// the float it is.
+struct Dobavka {
+  std::string_view imya;
+  double x;
+  bool est;
+  bool odinarnoe;
+};
+
+// The fields of the circuit as built: with a stray, the stray (in every
+// record, as the option gives it) and the circuit's capacitance, the one
+// the circuit needs where there is no part; with the losses, those of
+// POLYA_POTER. Empty for invalid data, and the losses' without a part.
+// Returns how many there are.
+std::size_t Dobavki(
+    const Otvet& o,
+    std::array<Dobavka, POLYA_PARAZITA.size() + POLYA_POTER.size()>& v);
+
+// The answer as one CSV record, and the header line that comes first, with
+// the fields the command line gives every record.
 void ZapisatCsv(Tekst& t, const Otvet& o);
-void ZagolovokCsv(Tekst& t, bool ryad);
+void ZagolovokCsv(Tekst& t, const Parametry& p);
 
 // The answer as one JSON object on a line of its own.
 void ZapisatJson(Tekst& t, const Otvet& o);
@@ -313,9 +352,35 @@ void Preduprezhdat(const Terminal& t, const Vhod& in, int tip, const char* str,
 // Answers the entries of `in` as the command line asks, until q or the end of
 // the input: in the dialogue with the menu before every line and the pause
 // after every answer. Returns the exit status: 1 when the input or the output
-// failed (said so on standard error), or when an entry was invalid outside
-// the dialogue; else 0.
+// failed (said so on standard error), or when an entry was invalid or had no
+// part beside the stray outside the dialogue; else 0.
 int Cikl(const Terminal& t, Vhod& in, const Parametry& p);
+
+// A coil measured from two resonances: the two entries as the reader kept
+// them, the capacitance and frequency each gives, and what they give.
+struct Izmerenie {
+  std::array<const char*, 2> str{};
+  std::array<float, 2> C{};
+  std::array<float, 2> F{};
+  Katushka katushka{};
+};
+
+// The measurement as the report, as a CSV header and record, as a JSON
+// object.
+void ZapisatIzmerenieTekst(Tekst& t, const Izmerenie& m);
+void ZapisatIzmerenieCsv(Tekst& t, const Izmerenie& m);
+void ZapisatIzmerenieJson(Tekst& t, const Izmerenie& m);
+
+// Measures the coil from the two entries of `in` (until q or the end of the
+// input) and writes it as the command line asks. Returns the exit status:
+// for entries that are not two readings of C and F at different
+// frequencies and capacitances, said so on standard error, 2 when they were
+// the arguments, else 1; 1 when the input or the output failed; else 0.
+int Zamer(const Terminal& t, Vhod& in, const Parametry& p);
+
+// Says on standard error what failed and why, in the program's own words
+// where it has them; status 1.
+int Failed(std::string_view what, int error);
 
 // Says on standard error that the output failed and why; returns the exit
 // status: 0 for a reader that went away (a broken pipe), else 1.

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 
 #include "../arithmetic/arithmetic.h"
@@ -24,8 +25,9 @@ constexpr std::string_view SPACES = "         ";
 static_assert(SPACES.size() == PAIR_DEVIATION_WIDTH);
 
 // The longest answer: the echo of 80 kept characters, every text, twelve
-// numbers, the combination code and the longest label four times; then the
-// standard parts of two computed parts, each two neighbours.
+// numbers, the combination code and the longest label four times; the
+// circuit as built, every line of it; then the standard parts of two
+// computed parts, each two neighbours.
 constexpr std::size_t OTVET_MAX = [] {
   std::size_t n = RULE.size() + (LLL - 1) + CAPTION.size() + 1 + PARSED.size() +
                   RULE.size() + HEADING.size() + PLAIN.size() +
@@ -41,7 +43,11 @@ constexpr std::size_t OTVET_MAX = [] {
   const std::size_t pairs =
       PAIRS.size() + 8 +
       PAR * (PAIR.size() + PAIR_DEVIATION_WIDTH + PAIR_R.size() + 6 * NUMBER);
-  return n + SERIES.size() + 8 + 4 * neighbour + 1 + pairs + band + 1;
+  const std::size_t kontur = STRAY.size() + CIRCUIT_C.size() + NO_PART.size() +
+                             QUALITY.size() + BANDWIDTH.size() + EDGES.size() +
+                             DYNAMIC.size() + LOSSLESS.size() + 6 * LABEL +
+                             8 * NUMBER;
+  return n + kontur + SERIES.size() + 8 + 4 * neighbour + 1 + pairs + band + 1;
 }();
 static_assert(OTVET_MAX <= sizeof(Tekst::bytes));
 
@@ -61,14 +67,54 @@ void Zapisat(Nabor& n) {
   }
 }
 
-// One quantity scaled to its prefix: the shown value and its label.
+// One quantity scaled to its prefix: the shown value and its label; a
+// float of the calculator, or a double of the design arithmetic.
+template <typename T>
 struct Masshtab {
-  float dan;
+  T dan;
   std::string_view label;
 };
-Masshtab Masshtabirovat(float x) {
+template <typename T>
+Masshtab<T> Masshtabirovat(T x) {
   const int raz = Preobr(&x);
   return {x, mnoj[static_cast<std::size_t>(raz)]};
+}
+
+// A line of one scaled quantity.
+template <typename T>
+void Stroka(Tekst& t, std::string_view line, T x) {
+  const Masshtab<T> m = Masshtabirovat(x);
+  Pechat(t, line, {m.dan, m.label});
+}
+
+// The circuit as built: the stray and the circuit's capacitance, or the
+// stray's excess over it; then what the coil's losses give, where there is
+// a circuit.
+void KakPostroen(Tekst& t, const Otvet& o) {
+  if (o.est_parazit) {
+    Stroka(t, STRAY, o.parazit);
+    Stroka(t, CIRCUIT_C, o.C_kontura);
+  }
+  if (o.bez_detali) {
+    Stroka(t, NO_PART, o.izbytok);
+    return;
+  }
+  if (!o.est_poteri) {
+    return;
+  }
+  const Poteri& q = o.poteri;
+  Pechat(t, QUALITY, {q.Q});
+  if (std::isinf(q.Q) && q.Q > 0) {
+    Dobavit(t, LOSSLESS);
+    return;
+  }
+  Stroka(t, BANDWIDTH, q.polosa);
+  double nizhe = q.nizhe;
+  double vyshe = q.vyshe;
+  PreobrKak(static_cast<double>(o.F), &nizhe);
+  const int raz = PreobrKak(static_cast<double>(o.F), &vyshe);
+  Pechat(t, EDGES, {nizhe, vyshe, mnoj[static_cast<std::size_t>(raz)]});
+  Stroka(t, DYNAMIC, q.R_dinamicheskoe);
 }
 
 // A band of frequencies, both ends scaled to the prefix of `f`, and the
@@ -87,8 +133,8 @@ void Detal(Tekst& t, std::string_view line, const Sosed& s,
   if (!s.est) {
     return;
   }
-  const Masshtab c = Masshtabirovat(s.chast);
-  const Masshtab g = Masshtabirovat(s.f);
+  const auto c = Masshtabirovat(s.chast);
+  const auto g = Masshtabirovat(s.f);
   Pechat(t, line, {c.dan, c.label, slovo});
   Pechat(t, WITH_PART, {g.dan, g.label, Otklonenie(s.f, o.F) * 100});
   Polosu(t, BAND, s.polosa, s.f, o.dopusk);
@@ -126,19 +172,20 @@ void Pary(Tekst& t, const Otvet& o) {
   Dobavit(t, "\n");
 }
 
-// The complete set unscaled, then each quantity scaled to its prefix, then,
-// with a series, the standard parts.
+// The complete set unscaled, then each quantity scaled to its prefix, the
+// circuit as built and, with a series, the standard parts.
 void Otchet(Tekst& t, const Otvet& o, const Nabor& n) {
   Dobavit(t, RULE);
   Dobavit(t, HEADING);
   Pechat(t, PLAIN, {n.tekst[0], n.tekst[1], n.tekst[2], n.tekst[3]});
   Dobavit(t, UNDERLINE);
   for (std::size_t i = 0; i < SCALED.size(); ++i) {
-    const Masshtab m = Masshtabirovat(n.x[i]);
+    const auto m = Masshtabirovat(n.x[i]);
     const bool same = std::bit_cast<std::uint32_t>(m.dan) ==
                       std::bit_cast<std::uint32_t>(n.x[i]);
     Pechat(t, SCALED[i], {same ? Arg(n.tekst[i]) : Arg(m.dan), m.label});
   }
+  KakPostroen(t, o);
   // A part with neighbours has one below it.
   if (o.podbor_C.nizhe.est || o.podbor_L.nizhe.est) {
     Pechat(t, SERIES, {o.ryad->imya});

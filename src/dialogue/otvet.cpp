@@ -15,21 +15,29 @@ float Chastota(float l, float c) {
   return f;
 }
 
-// A standard part beside `drugaya`, the other part of the circuit; one past
-// the float range does not exist.
-Sosed Postavit(float chast, float drugaya, double dopusk) {
-  const float f = Chastota(chast, drugaya);
-  return {std::isfinite(chast), chast, f, PolosaDetali(f, dopusk / 100)};
+// A standard part of the marker's kind (L or C) in place of the computed
+// one, and the frequency the circuit has with it: a capacitor with the
+// stray beside it, whose tolerance the stray makes the smaller part of the
+// circuit's. One past the float range does not exist.
+Sosed Postavit(char marker, float chast, const Otvet& o) {
+  const double dopusk = o.dopusk / 100;
+  if (marker == 'L') {
+    const float f = Chastota(chast, o.C_kontura);
+    return {std::isfinite(chast), chast, f, PolosaDetali(f, dopusk)};
+  }
+  const float f = Chastota(o.L, EmkostKontura(chast, o.parazit));
+  return {std::isfinite(chast), chast, f,
+          PolosaDetali(f, DopuskKontura(dopusk, chast, o.parazit))};
 }
 
-// The neighbours of a computed part, each with the frequency it gives.
-Podbor Podobrat(float chast, float drugaya, const Ryad& ryad, double dopusk) {
+// The neighbours of the computed L or C, each with the frequency it gives.
+Podbor Podobrat(char marker, const Otvet& o) {
   float nizhe = 0;
   float vyshe = 0;
-  if (!Sosedi(chast, ryad, &nizhe, &vyshe)) {
+  if (!Sosedi(marker == 'L' ? o.L : o.C, *o.ryad, &nizhe, &vyshe)) {
     return {};
   }
-  return {Postavit(nizhe, drugaya, dopusk), Postavit(vyshe, drugaya, dopusk)};
+  return {Postavit(marker, nizhe, o), Postavit(marker, vyshe, o)};
 }
 
 // The standard values of a part that exist, a standard value once; returns
@@ -51,9 +59,11 @@ void Sobrat(Otvet& o) {
   std::array<float, 2> c{};
   const std::size_t nl = Znacheniya(o.podbor_L, l);
   const std::size_t nc = Znacheniya(o.podbor_C, c);
-  o.n_par = Pary({l.data(), nl}, {c.data(), nc}, o.F, o.R, o.pary);
+  o.n_par = Pary({l.data(), nl}, {c.data(), nc}, o.parazit, o.F, o.R, o.pary);
+  const double dopusk = o.dopusk / 100;
   for (std::size_t i = 0; i < o.n_par; ++i) {
-    o.polosy_par[i] = PolosaPary(o.pary[i].F, o.dopusk / 100);
+    o.polosy_par[i] = PolosaPary(o.pary[i].F, dopusk,
+                                 DopuskKontura(dopusk, o.pary[i].C, o.parazit));
   }
 }
 
@@ -63,23 +73,45 @@ bool VRyadu(const Podbor& p) {
   return p.nizhe.est && p.vyshe.est && p.nizhe.chast == p.vyshe.chast;
 }
 
-Otvet Reshit(const char* str, const Ryad* ryad, double dopusk) {
+bool Neudacha(const Otvet& o) { return o.tip == 0 || o.bez_detali; }
+
+// Without a stray the circuit's capacitance is the part, to the bit, and
+// the arithmetic is the calculator's alone.
+Otvet Reshit(const char* str, const Parametry& p) {
   Otvet o;
   o.str = str;
-  o.ryad = ryad;
+  o.ryad = p.ryad;
+  o.est_parazit = p.est_parazit;
+  o.parazit = p.est_parazit ? p.parazit : 0;
   o.tip = Obrabotka(str, &o.L, &o.C, &o.F, &o.R);
-  Raschet(&o.L, &o.C, &o.F, &o.R, o.tip);
-  if (ryad == nullptr) {
+  const bool c = Vychislyaetsya(o.tip, 'C');
+  o.C_kontura = c ? o.C : EmkostKontura(o.C, o.parazit);
+  Raschet(&o.L, &o.C_kontura, &o.F, &o.R, o.tip);
+  if (c && !Detal(o.C_kontura, o.parazit, o.C)) {
+    o.bez_detali = true;
+    o.izbytok = o.parazit - o.C_kontura;
+    o.C = NAN;
+  }
+  o.est_poteri = p.est_dobrotnost || p.est_poteri;
+  if (o.est_poteri && !Neudacha(o)) {
+    o.poteri = Propuskanie(
+        p.est_dobrotnost ? p.dobrotnost : DobrotnostIzPoter(o.R, p.poteri), o.F,
+        o.R);
+  }
+  if (o.ryad == nullptr) {
     return o;
   }
-  o.dopusk = dopusk > 0 ? dopusk : ryad->dopusk;
+  o.dopusk = p.dopusk > 0 ? p.dopusk : o.ryad->dopusk;
+  // A circuit with no part has no standard parts either.
+  if (o.bez_detali) {
+    return o;
+  }
   const bool l = Vychislyaetsya(o.tip, 'L');
-  const bool c = Vychislyaetsya(o.tip, 'C');
   if (l) {
-    o.podbor_L = Podobrat(o.L, o.C, *ryad, o.dopusk);
+    o.podbor_L = Podobrat('L', o);
   }
   if (c) {
-    o.podbor_C = Podobrat(o.C, o.L, *ryad, o.dopusk);
+    o.podbor_C = Podobrat('C', o);
   }
   if (l && c) {
     Sobrat(o);
@@ -115,5 +147,24 @@ std::size_t Velichiny(const Otvet& o, std::array<Velichina, POLYA.size()>& v) {
   }
   v[n++] = {o.polosy_par[0].nachalo, o.n_par > 0};
   v[n++] = {o.polosy_par[0].konec, o.n_par > 0};
+  return n;
+}
+
+std::size_t Dobavki(
+    const Otvet& o,
+    std::array<Dobavka, POLYA_PARAZITA.size() + POLYA_POTER.size()>& v) {
+  std::size_t n = 0;
+  if (o.est_parazit) {
+    v[n++] = {POLYA_PARAZITA[0], o.parazit, true, false};
+    v[n++] = {POLYA_PARAZITA[1], o.C_kontura, o.tip != 0, true};
+  }
+  if (o.est_poteri) {
+    const Poteri& q = o.poteri;
+    const std::array<double, POLYA_POTER.size()> x{q.Q, q.polosa, q.nizhe,
+                                                   q.vyshe, q.R_dinamicheskoe};
+    for (std::size_t i = 0; i < x.size(); ++i) {
+      v[n++] = {POLYA_POTER[i], x[i], !Neudacha(o), false};
+    }
+  }
   return n;
 }

@@ -23,7 +23,7 @@ struct Znachimyi {
   std::string_view imya;
   Oshibka oshibka;
 };
-constexpr std::array<Znachimyi, 9> ZNACHIMYE{{
+constexpr std::array<Znachimyi, 11> ZNACHIMYE{{
     {"--format", Oshibka::Format},
     {"--series", Oshibka::Ryad},
     {"--tolerance", Oshibka::Dopusk},
@@ -34,9 +34,19 @@ constexpr std::array<Znachimyi, 9> ZNACHIMYE{{
     {"--coil", Oshibka::Katushka},
     {"--trimmer", Oshibka::Trimmer},
     {"--padder", Oshibka::Padder},
+    // The coil's losses.
+    {"--quality", Oshibka::Dobrotnost},
+    {"--loss", Oshibka::Poteri},
 }};
-static_assert(ZNACHIMYE.back().oshibka == Oshibka::Padder,
+static_assert(ZNACHIMYE.back().oshibka == Oshibka::Poteri,
               "an option is missing");
+
+// The options of a circuit to answer for, which a measurement of the coil
+// has none of.
+bool OKonture(Oshibka oshibka) {
+  return oshibka == Oshibka::Parazit || oshibka == Oshibka::Ryad ||
+         oshibka == Oshibka::Dobrotnost || oshibka == Oshibka::Poteri;
+}
 
 Parametry Oshibochno(Oshibka oshibka, const char* slovo,
                      const char* znachenie = nullptr) {
@@ -122,6 +132,9 @@ struct Diapazon {
   Slovo polosa;
   Slovo peremennyi;
   Slovo vybor;
+  // The first option the tuning range has no use for: a measurement, a Q, a
+  // loss.
+  Slovo lishnii;
 };
 
 // The part an option chooses; none for any other option.
@@ -177,6 +190,11 @@ void Zapomnit(Diapazon& d, Slovo& dopusk, Oshibka o, const Slovo& slovo) {
   } else if (o == Oshibka::Dopusk) {
     dopusk = slovo;
   }
+  const bool lishnii = o == Oshibka::Izmerenie || o == Oshibka::Dobrotnost ||
+                       o == Oshibka::Poteri;
+  if (lishnii && d.lishnii.opciya == nullptr) {
+    d.lishnii = slovo;
+  }
 }
 
 // The options of the tuning range go together, and with nothing the
@@ -200,6 +218,10 @@ Parametry Proverit(Parametry p, const Diapazon& d, const char* zapis,
     return Oshibochno(Oshibka::DopuskDiapazona, dopusk.opciya,
                       dopusk.znachenie);
   }
+  if (polosa && d.lishnii.opciya != nullptr) {
+    return Oshibochno(Oshibka::SDiapazonom, d.lishnii.opciya,
+                      d.lishnii.znachenie);
+  }
   p.diapazon = polosa;
   p.zadanie.parazit = p.parazit;
   return p;
@@ -220,6 +242,15 @@ bool Vybrat(Parametry& p, const Znachimyi& o, const char* value,
   if (o.oshibka == Oshibka::Parazit) {
     p.est_parazit = ChitatZnachenie(value, 'C', p.parazit);
     return p.est_parazit;
+  }
+  if (o.oshibka == Oshibka::Dobrotnost) {
+    p.est_dobrotnost =
+        ChitatZnachenie(value, '\0', p.dobrotnost) && p.dobrotnost > 0;
+    return p.est_dobrotnost;
+  }
+  if (o.oshibka == Oshibka::Poteri) {
+    p.est_poteri = ChitatZnachenie(value, 'R', p.poteri);
+    return p.est_poteri;
   }
   if (o.oshibka == Oshibka::Dopusk) {
     bool menshe = false;
@@ -255,6 +286,9 @@ Parametry Razbor(int argc, char** argv) {
   // with it; its value apart when it is a word of its own.
   Slovo dopusk;
   Diapazon diapazon;
+  // The first option of a circuit to answer for, likewise, until a
+  // measurement of the coil is known to refuse it.
+  Slovo kontur;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     // A lone "-" is no option; with the entries, it is an empty line.
@@ -269,6 +303,9 @@ Parametry Razbor(int argc, char** argv) {
       p.deistvie = first ? Deistvie::Spravka : p.deistvie;
     } else if (arg == "-V" || arg == "--version") {
       p.deistvie = first ? Deistvie::Versiya : p.deistvie;
+    } else if (arg == "--measure") {
+      p.izmerenie = true;
+      Zapomnit(diapazon, dopusk, Oshibka::Izmerenie, {argv[i]});
     } else if (const auto* o = NaitiZnachimyi(arg)) {
       const int option = i;
       const char* value = Znachenie(o->imya, argc, argv, i);
@@ -286,6 +323,13 @@ Parametry Razbor(int argc, char** argv) {
         return Oshibochno(oshibka, value);
       }
       Zapomnit(diapazon, dopusk, o->oshibka, slovo);
+      if (p.est_dobrotnost && p.est_poteri) {
+        return Oshibochno(Oshibka::DobrotnostIPoteri, slovo.opciya,
+                          slovo.znachenie);
+      }
+      if (OKonture(o->oshibka) && kontur.opciya == nullptr) {
+        kontur = slovo;
+      }
     } else {
       return Oshibochno(Oshibka::Parametr, argv[i]);
     }
@@ -293,11 +337,14 @@ Parametry Razbor(int argc, char** argv) {
   if (dopusk.opciya != nullptr && p.ryad == nullptr) {
     return Oshibochno(Oshibka::BezRyada, dopusk.opciya, dopusk.znachenie);
   }
+  if (p.izmerenie && kontur.opciya != nullptr) {
+    return Oshibochno(Oshibka::Izmerenie, kontur.opciya, kontur.znachenie);
+  }
   argv[entries] = nullptr;
   p.zapisi = entries > 1 ? argv + 1 : nullptr;
   return Proverit(p, diapazon, argv[1], dopusk);
 }
 
 bool Dialogovyi(const Parametry& p) {
-  return p.format == Format::Text && p.zapisi == nullptr;
+  return p.format == Format::Text && p.zapisi == nullptr && !p.izmerenie;
 }

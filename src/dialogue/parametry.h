@@ -34,6 +34,13 @@ enum class Oshibka {
   VyborBezPolosy,
   ZapisiDiapazona,
   DopuskDiapazona,
+  // The coil's losses and its measurement.
+  Dobrotnost,
+  Poteri,
+  DobrotnostIPoteri,
+  Izmerenie,
+  // An option the tuning range does not take: a measurement, a Q, a loss.
+  SDiapazonom,
 };
 
 struct Parametry {
@@ -50,6 +57,15 @@ struct Parametry {
   // most one of --coil, --trimmer, --padder): the answer is its design.
   bool diapazon = false;
   Zadanie zadanie{};
+  // The coil's losses, when given: its quality factor, or its series loss
+  // resistance in ohm, from which each answer's Q follows.
+  bool est_dobrotnost = false;
+  double dobrotnost = 0;
+  bool est_poteri = false;
+  double poteri = 0;
+  // The entries are two readings of one coil, for its inductance and the
+  // stray capacitance across it.
+  bool izmerenie = false;
   // The entries given as arguments, in a list that ends with a null pointer;
   // null when they come from standard input.
   char* const* zapisi = nullptr;
@@ -66,7 +82,9 @@ struct Parametry {
 // either case; a tolerance is a percentage greater than 0 and less than 100,
 // with a decimal point or comma and a % after it or not, and needs a series.
 // --stray takes a capacitance as the program reads one (12p, 12,5pC), zero
-// or more.
+// or more; --quality a number above zero, --loss a resistance (2,5, 500mR),
+// zero or more, not both. --measure takes no value, and none of --stray,
+// --series, --quality and --loss goes with it.
 // --band and --variable take two ends, FROM-TO in either order, each a value
 // as the program reads one (a frequency, a capacitance), positive and
 // different; they go together, and with them at most one of --coil,
@@ -77,5 +95,6 @@ struct Parametry {
 // option or value is an error whatever else is given.
 Parametry Razbor(int argc, char** argv);
 
-// Standard input is the dialogue: the report, with no entries as arguments.
+// Standard input is the dialogue: the report, with no entries as arguments
+// and no measurement.
 bool Dialogovyi(const Parametry& p);

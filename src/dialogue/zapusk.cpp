@@ -35,7 +35,7 @@ void Slovo(Tekst& t, std::string_view s) {
 }
 
 static_assert(OSHIBKI.size() ==
-                  static_cast<std::size_t>(Oshibka::DopuskDiapazona) + 1,
+                  static_cast<std::size_t>(Oshibka::SDiapazonom) + 1,
               "a message for each kind of error");
 
 // What was wrong with the command line, on standard error; status 2.
@@ -81,7 +81,7 @@ int Zapusk(Terminal& t, const Parametry& p) {
   } else {
     in.terminal = &t;
   }
-  return Cikl(t, in, p);
+  return p.izmerenie ? Zamer(t, in, p) : Cikl(t, in, p);
 }
 
 }  // namespace

@@ -28,10 +28,14 @@ bool Normalised(const char* str) {
          std::strspn(str, "0123456789.GMKmunpLCFR") == std::strlen(str);
 }
 
-// The report writes a number as printf's %g does, with the decimal comma.
+// The report writes a number as printf's %g does, with the decimal comma;
+// every NaN, whatever its sign, as -nan.
 bool AsPrintf(double x) {
   Tekst t;
   Pechat(t, "%g", {x});
+  if (std::isnan(x)) {
+    return std::string_view(t.bytes.data(), t.n) == "-nan";
+  }
   char g[32];
   const int n = std::snprintf(g, sizeof g, "%g", x);
   std::replace(g, g + n, '.', ',');
@@ -87,7 +91,9 @@ bool Record(const Otvet& o) {
   const std::string_view r(t.bytes.data(), t.n);
   const auto commas =
       static_cast<std::size_t>(std::count(r.begin(), r.end(), ','));
-  return commas == 1 + (o.ryad != nullptr ? POLYA.size() : NABOR) &&
+  return commas == 1 + (o.ryad != nullptr ? POLYA.size() : NABOR) +
+                       (o.est_parazit ? POLYA_PARAZITA.size() : 0) +
+                       (o.est_poteri ? POLYA_POTER.size() : 0) &&
          r.find_first_of("\"\r") == std::string_view::npos &&
          r.find('\n') == r.size() - 1;
 }
@@ -110,7 +116,8 @@ bool Around(const Podbor& p, float part) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
-  // The first byte picks the series, if any.
+  // The first byte picks the series, if any, and whether a stray of 12 pF
+  // and a loss of 1 ohm are given.
   const Ryad* ryad = nullptr;
   if (size > 0 && data[0] % 8 != 7) {
     ryad = NaitiRyad(std::array<const char*, 7>{"E3", "E6", "E12", "E24", "E48",
@@ -127,7 +134,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
     float L = 0, C = 0, F = 0, R = 0;
     const int code = Obrabotka(str, &L, &C, &F, &R);
     Require(code >= 0 && code <= 6 && AsPrintf(L) && AsPrintf(C));
-    const Otvet o = Reshit(str, ryad, 0);
+    Parametry p;
+    p.ryad = ryad;
+    p.est_parazit = size > 0 && (data[0] & 8U) != 0;
+    p.parazit = 12e-12;
+    p.est_poteri = size > 0 && (data[0] & 16U) != 0;
+    p.poteri = 1;
+    const Otvet o = Reshit(str, p);
     Require(o.tip == code && Record(o));
     Require(Around(o.podbor_L, o.L) && Around(o.podbor_C, o.C));
     std::array<Velichina, POLYA.size()> v{};

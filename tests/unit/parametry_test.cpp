@@ -29,7 +29,10 @@ struct Taken {
   std::vector<std::string> args;
   double dopusk;  // percent; 0 for the series' own
   Format format = Format::Text;
-  double parazit = -1;  // farad; -1 for none
+  double parazit = -1;     // farad; -1 for none
+  double dobrotnost = -1;  // -1 for none, as for the loss in ohm
+  double poteri = -1;
+  bool izmerenie = false;
 };
 
 const Taken TAKEN[] = {
@@ -44,6 +47,11 @@ const Taken TAKEN[] = {
     {{"--format", "Json"}, 0, Format::Json},
     {{"--stray=12,5p"}, 0, Format::Text, 12.5e-12},
     {{"--stray", "0"}, 0, Format::Text, 0},
+    {{"--quality=120,5"}, 0, Format::Text, -1, 120.5},
+    {{"--quality", "0.01"}, 0, Format::Text, -1, 0.01},
+    {{"--loss=500mR"}, 0, Format::Text, -1, -1, 0.5},
+    {{"--loss", "0"}, 0, Format::Text, -1, -1, 0},
+    {{"--measure", "--format=csv"}, 0, Format::Csv, -1, -1, -1, true},
 };
 
 TEST(Razbor, TakesATolerance) {
@@ -55,6 +63,9 @@ TEST(Razbor, TakesATolerance) {
     EXPECT_EQ(p.format, t.format);
     EXPECT_EQ(p.est_parazit, t.parazit >= 0);
     EXPECT_EQ(p.est_parazit ? p.parazit : -1, t.parazit);
+    EXPECT_EQ(p.est_dobrotnost ? p.dobrotnost : -1, t.dobrotnost);
+    EXPECT_EQ(p.est_poteri ? p.poteri : -1, t.poteri);
+    EXPECT_EQ(p.izmerenie, t.izmerenie);
   }
 }
 
@@ -113,6 +124,27 @@ const Refused REFUSED[] = {
     {{"--band=1M-2M", "--variable=1p-2p", "--series=E6", "--tolerance=5"},
      Oshibka::DopuskDiapazona,
      "--tolerance=5"},
+    // A Q above zero, a loss of zero or more, not both; nothing of a
+    // circuit with a measurement of the coil.
+    {{"--quality=0"}, Oshibka::Dobrotnost, "0"},
+    {{"--quality=-5"}, Oshibka::Dobrotnost, "-5"},
+    {{"--quality=5R"}, Oshibka::Dobrotnost, "5R"},
+    {{"--loss=-1"}, Oshibka::Poteri, "-1"},
+    {{"--loss="}, Oshibka::Poteri, ""},
+    {{"--quality=50", "--loss", "2"}, Oshibka::DobrotnostIPoteri, "--loss"},
+    {{"--loss=2", "--quality=50"}, Oshibka::DobrotnostIPoteri, "--quality=50"},
+    {{"--stray=12p", "--measure"}, Oshibka::Izmerenie, "--stray=12p"},
+    {{"--measure", "--series", "E12"}, Oshibka::Izmerenie, "--series"},
+    {{"--measure", "--quality=50"}, Oshibka::Izmerenie, "--quality=50"},
+    {{"--loss=0", "--measure"}, Oshibka::Izmerenie, "--loss=0"},
+    {{"--measure=1"}, Oshibka::Parametr, "--measure=1"},
+    // Nothing the tuning range has no use for.
+    {{"--band=1M-2M", "--variable=1p-2p", "--quality=50"},
+     Oshibka::SDiapazonom,
+     "--quality=50"},
+    {{"--measure", "--band=1M-2M", "--variable=1p-2p"},
+     Oshibka::SDiapazonom,
+     "--measure"},
 };
 
 TEST(Razbor, RefusesATolerance) {

@@ -172,7 +172,7 @@ TEST(Pary, OrdersTheCircuitsOfStandardParts) {
   for (const Circuits& c : CIRCUITS) {
     SCOPED_TRACE(c.what);
     std::array<Kontur, PAR> pary{};
-    ASSERT_EQ(Pary(c.l, c.c, c.f, c.r, pary), c.order.size());
+    ASSERT_EQ(Pary(c.l, c.c, 0, c.f, c.r, pary), c.order.size());
     for (std::size_t i = 0; i < c.order.size(); ++i) {
       SCOPED_TRACE(i);
       EXPECT_EQ(pary[i].L, c.order[i].first);
@@ -199,8 +199,8 @@ const Band BANDS[] = {
 TEST(Polosa, SpansTheFrequenciesTheToleranceAllows) {
   for (const Band& b : BANDS) {
     SCOPED_TRACE(testing::Message() << b.dopusk << (b.pair ? " pair" : ""));
-    const Polosa p =
-        b.pair ? PolosaPary(1e6F, b.dopusk) : PolosaDetali(1e6F, b.dopusk);
+    const Polosa p = b.pair ? PolosaPary(1e6F, b.dopusk, b.dopusk)
+                            : PolosaDetali(1e6F, b.dopusk);
     EXPECT_FLOAT_EQ(p.nachalo, b.nachalo);
     EXPECT_FLOAT_EQ(p.konec, b.konec);
   }
