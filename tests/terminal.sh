@@ -458,10 +458,14 @@ start "$home" "LD_LIBRARY_PATH=$noedit"
 tm send-keys -t t '4.5uL10' Right Up DC 'nC' Enter
 poll paused_after 4.5uL10nC || fail "the plain reader kept bytes of a key"
 
-# Pasted entries, with the line editor and without it.
+# Pasted entries, and Ctrl-D at the first prompt, which ends the session at
+# once: with the line editor and without it.
 for reader in "" "LD_LIBRARY_PATH=$noedit"; do
   start "$home" $reader
   pasted "${reader:-libedit}"
+  start "$home" $reader
+  tm send-keys -t t C-d
+  ended 0 "Ctrl-D at the first prompt${reader:+ without the line editor}"
 done
 
 # Job control, in a shell that has it: Ctrl-Z and fg at the pause and at the

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <initializer_list>
 #include <string_view>
+#include <tuple>
 
 #include "../arithmetic/arithmetic.h"
 #include "../common/constants.h"
@@ -17,21 +18,22 @@
 #include "parametry.h"
 
 // What the reader noticed of the line it read last, for the warnings of a
-// session in which nobody reads the echo.
+// session in which nobody reads the echo. Each kind of character it did not
+// keep has room of its own: one kind never crowds out the other.
 struct Zametki {
-  // Noted of a character past the 80th in place of what was kept before it.
-  static constexpr std::uint8_t SVERH = 0xFF;
-  static_assert(LLL - 1 < SVERH);
   // The line it began on, counted from 1: of the input, or the argument.
   int stroka = 0;
   // What it dropped of the line, as it came, but spaces, tabs and line
   // ends; the first bytes of it when there is more than fits. For each byte,
-  // how many characters the line had kept before it, or SVERH: so a warning
-  // can put them back among the kept ones, and the kept characters cost
-  // nothing until one is written.
+  // how many characters the line had taken before it, kept or past the 80th:
+  // so a warning can put them back among the kept ones, and the kept
+  // characters cost nothing until one is written.
   std::array<char, 48> otbros{};
   std::array<std::uint8_t, 48> pered{};
   std::size_t n = 0;
+  // The characters past the 80th, the first of them when there are more.
+  std::array<char, 48> sverh{};
+  std::size_t n_sverh = 0;
   // More was dropped than noted: of the characters it does not keep, of
   // those past the 80th.
   bool bolshe = false;
@@ -39,6 +41,8 @@ struct Zametki {
   // A q among other characters ended the input, and more of it was at hand.
   bool prervano = false;
 };
+static_assert(LLL - 1 + std::tuple_size_v<decltype(Zametki::sverh)> <= 0xFF,
+              "the characters a dropped byte follows fit in its note");
 
 // What the reader reads: the characters in hand and where more come from.
 // With neither a terminal nor arguments, the text in hand is all there is.

@@ -143,47 +143,39 @@ void Pokazat(Tekst& t, std::string_view s, bool bolshe) {
 // The warning for characters past the 80th says how many a line keeps.
 static_assert(LLL - 1 == 80 && PAST_80.find(" 80 ") != std::string_view::npos);
 
-// Which of the noted bytes a warning quotes.
-enum class Vid {
-  Otbros,  // the characters the reader does not keep
-  Sverh,   // those past the 80th
-  Vse,     // all, with the characters kept before a w in their places
-};
-
-// The bytes of that kind in the order they were typed: for Vid::Vse with
-// `kept`, what the line kept, among them.
+// The noted bytes of a w line in the order they were typed, with what the
+// line kept, `kept`, and the characters past the 80th in their places.
 struct Vyborka {
-  std::array<char, LLL - 1 + SHOWN> bytes;
+  std::array<char, LLL - 1 + 2 * SHOWN> bytes;
   std::size_t n = 0;
 };
-Vyborka Vybrat(const Zametki& z, Vid vid, std::string_view kept = {}) {
+Vyborka Vse(const Zametki& z, std::string_view kept) {
   Vyborka v;
+  const std::size_t taken = kept.size() + z.n_sverh;
+  const auto vzyat = [&](std::size_t k) {
+    return k < kept.size() ? kept[k] : z.sverh[k - kept.size()];
+  };
   std::size_t k = 0;
   for (std::size_t i = 0; i < z.n; ++i) {
-    const bool sverh = z.pered[i] == Zametki::SVERH;
-    if ((vid == Vid::Otbros && sverh) || (vid == Vid::Sverh && !sverh)) {
-      continue;
-    }
-    const std::size_t pered = std::min<std::size_t>(z.pered[i], kept.size());
-    for (; k < pered; ++k) {
-      v.bytes[v.n++] = kept[k];
+    for (; k < std::min<std::size_t>(z.pered[i], taken); ++k) {
+      v.bytes[v.n++] = vzyat(k);
     }
     v.bytes[v.n++] = z.otbros[i];
   }
-  for (; k < kept.size(); ++k) {
-    v.bytes[v.n++] = kept[k];
+  for (; k < taken; ++k) {
+    v.bytes[v.n++] = vzyat(k);
   }
   return v;
 }
 
 // A warning that quotes bytes, when there are any.
-void Citirovat(Tekst& tx, std::string_view line, const Vyborka& v, bool bolshe,
-               std::string_view gde, int stroka) {
-  if (v.n == 0 && !bolshe) {
+void Citirovat(Tekst& tx, std::string_view line, std::string_view bytes,
+               bool bolshe, std::string_view gde, int stroka) {
+  if (bytes.empty() && !bolshe) {
     return;
   }
   Tekst quoted;
-  Pokazat(quoted, {v.bytes.data(), v.n}, bolshe);
+  Pokazat(quoted, bytes, bolshe);
   Pechat(tx, line,
          {gde, stroka, std::string_view(quoted.bytes.data(), quoted.n)});
 }
@@ -195,8 +187,9 @@ void Preduprezhdat(const Terminal& t, const Vhod& in, int tip, const char* str,
   const Zametki& z = in.zametki;
   // Of a q line only that it ended the input counts; of a w line, what it
   // kept goes with it.
-  const bool dropped = tip != 101 && (z.n > 0 || z.bolshe || z.bolshe_sverh ||
-                                      (tip == 100 && str[0] != '\0'));
+  const bool dropped =
+      tip != 101 && (z.n > 0 || z.n_sverh > 0 || z.bolshe || z.bolshe_sverh ||
+                     (tip == 100 && str[0] != '\0'));
   const std::string_view gde = GDE[in.args != nullptr ? 1 : 0];
   const std::string_view hvost = tip == 0 ? Hvost(str) : "";
   const bool odna = podskazat && tip == 0 && Metok(str) == 1;
@@ -205,11 +198,12 @@ void Preduprezhdat(const Terminal& t, const Vhod& in, int tip, const char* str,
   }
   Tekst tx;
   if (dropped && tip == 100) {
-    Citirovat(tx, W_AMONG, Vybrat(z, Vid::Vse, str), z.bolshe || z.bolshe_sverh,
+    const Vyborka v = Vse(z, str);
+    Citirovat(tx, W_AMONG, {v.bytes.data(), v.n}, z.bolshe || z.bolshe_sverh,
               gde, z.stroka);
   } else if (dropped) {
-    Citirovat(tx, DROPPED, Vybrat(z, Vid::Otbros), z.bolshe, gde, z.stroka);
-    Citirovat(tx, PAST_80, Vybrat(z, Vid::Sverh), z.bolshe_sverh, gde,
+    Citirovat(tx, DROPPED, {z.otbros.data(), z.n}, z.bolshe, gde, z.stroka);
+    Citirovat(tx, PAST_80, {z.sverh.data(), z.n_sverh}, z.bolshe_sverh, gde,
               z.stroka);
   }
   if (!hvost.empty()) {

@@ -39,9 +39,10 @@ static_assert(std::all_of(sim.begin(), sim.end(), [](char ch) {
 // is UTF-8.
 constexpr std::string_view BOM = "\xEF\xBB\xBF";
 
-// The next character, or EOF at the end of the input.
+// The next character, or EOF at the end of the input. An end of input is
+// final wherever it came: nothing is read after it.
 int Sled(Vhod& in) {
-  if (in.pos == in.end && !Dalshe(in)) {
+  if (in.pos == in.end && (in.konec || !Dalshe(in))) {
     return EOF;
   }
   const int ch = static_cast<unsigned char>(*in.pos++);
@@ -60,16 +61,26 @@ void Vernut(Vhod& in, int ch) {
 // What separates, and is never worth a warning.
 bool Probel(int ch) { return ch == ' ' || ch == '\t' || ch == '\r'; }
 
-// Notes a dropped byte and how many characters the line kept before it
-// (SVERH for a character past the 80th), while there is room.
-void Otbrosit(Vhod& in, int ch, std::uint8_t pered) {
+// Notes a dropped byte and how many characters the line took before it,
+// kept or past the 80th, while there is room.
+void Otbrosit(Vhod& in, int ch, std::size_t j) {
   Zametki& z = in.zametki;
   if (z.n == z.otbros.size()) {
-    (pered == Zametki::SVERH ? z.bolshe_sverh : z.bolshe) = true;
+    z.bolshe = true;
     return;
   }
   z.otbros[z.n] = static_cast<char>(ch);
-  z.pered[z.n++] = pered;
+  z.pered[z.n++] = static_cast<std::uint8_t>(j + z.n_sverh);
+}
+
+// Notes a character past the 80th, while there is room.
+void Sverh(Vhod& in, int ch) {
+  Zametki& z = in.zametki;
+  if (z.n_sverh == z.sverh.size()) {
+    z.bolshe_sverh = true;
+    return;
+  }
+  z.sverh[z.n_sverh++] = static_cast<char>(ch);
 }
 
 // Passes over a byte-order mark at the start of the input, wherever the
@@ -112,6 +123,7 @@ int Vvod(Vhod& in, char (&str)[LLL]) {
   // The bytes noted are those before n: nothing else needs clearing.
   Zametki& z = in.zametki;
   z.n = 0;
+  z.n_sverh = 0;
   z.bolshe = false;
   z.bolshe_sverh = false;
   z.prervano = false;
@@ -145,7 +157,7 @@ int Vvod(Vhod& in, char (&str)[LLL]) {
     const char kept = PRIEM[static_cast<std::size_t>(ch)];
     if (kept == 0) {
       if (!Probel(ch)) {
-        Otbrosit(in, ch, static_cast<std::uint8_t>(j));
+        Otbrosit(in, ch, static_cast<std::size_t>(j));
         drugie = true;
       }
       continue;
@@ -158,7 +170,7 @@ int Vvod(Vhod& in, char (&str)[LLL]) {
       if (after == '\r') {
         Vzyat(in, '\n');
       } else if (after != '\n' && after != EOF && !Probel(after)) {
-        Otbrosit(in, after, static_cast<std::uint8_t>(j));
+        Otbrosit(in, after, static_cast<std::size_t>(j));
       }
       return 100;
     }
@@ -170,7 +182,7 @@ int Vvod(Vhod& in, char (&str)[LLL]) {
     if (j < LLL - 1) {
       str[j++] = static_cast<char>(ch);
     } else {
-      Otbrosit(in, ch, Zametki::SVERH);
+      Sverh(in, ch);
     }
   }
 }
