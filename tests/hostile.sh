@@ -119,7 +119,9 @@ unshowable) # A dropped character of four bytes as itself; on Windows, whose
   same want err ;;
 quit-at-read-end) # Whether input followed a q among other characters is
   # told alike wherever a read of the input ends: the q as the last byte of
-  # the first read, and as the first of the next; none followed it.
+  # the first read, and as the first of the next; none followed it. What
+  # follows the q's line is left in the file for the next reader, in every
+  # format and with the answers in a pipe.
   yes 1uL1nC | head -n 2340 >lines
   echo 'rezonans: строка 2341: q среди других символов завершило ввод, остальное не прочитано' >want
   for after in '  5q\n4.5uL10nC\n' '   5q\n4.5uL10nC\n' '  5q\n'; do
@@ -127,6 +129,13 @@ quit-at-read-end) # Whether input followed a q among other characters is
     out cut
     [ "$after" = '  5q\n' ] && : >want
     same want cut.err || { echo "after the lines: $after"; exit 1; }
+    printf "$after" | sed 1d >rest.want
+    for format in --format=text --format=csv --format=json; do
+      { run $format >/dev/null 2>&1; cat; } <cut >rest
+      same rest.want rest || { echo "left after $format: $after"; exit 1; }
+    done
+    { run 2>/dev/null | cat >/dev/null; cat; } <cut >rest
+    same rest.want rest || { echo "left with the answers in a pipe: $after"; exit 1; }
   done ;;
 allocations) # No allocation per cycle: as many for 1000 entries as for one.
   heap() {

@@ -391,6 +391,18 @@ wait_for '^EXIT=0$'
 lacks "$MENU1" || fail "a menu with --format=csv"
 grep -qx 1L1C "$home/.local/state/rezonans/history" && fail "a history with --format=csv"
 
+# A q leaves the line typed after it to the shell, and says nothing of it:
+# typed at once with the q's line, the shell runs it, after a q alone and
+# after a q among other characters.
+for quit in q '1uL q'; do
+  session "$home" "TERM=screen PS1='$ ' bash --norc --noprofile -i"
+  wait_for '^\$ *$' && tm send-keys -t t "'$program' --format=csv" Enter
+  wait_for '^entry,code,' && tm send-keys -t t '1uL1nC' Enter
+  wait_for '^1uL1nC,1,' && tm send-keys -t t "$quit" Enter 'echo DONE' Enter
+  poll shows '^DONE$' || fail "the line typed after '$quit' did not reach the shell"
+  lacks 'не прочитано' || fail "a warning that the rest was not read after '$quit'"
+done
+
 # Input from a file, output at the terminal: the shell's next line, after
 # the menu's prompt or after a read error, starts a line of its own.
 printf '1uC1R\n' >"$scratch/entries"

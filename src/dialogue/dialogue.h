@@ -68,26 +68,35 @@ struct Vhod {
 // Takes in more characters; false at the end of the input.
 bool Dalshe(Vhod& in);
 
-// What follows the characters read, as far as it is at hand without waiting:
-// whether the rest of the line holds more than spaces and tabs, and whether
-// anything after them does. Where what is in hand holds nothing else, it
-// reads on, so that the answer is the same wherever a read of the input
-// ended.
+// What follows the characters read, as far as it can be told without
+// taking any of it from another reader of the input: whether the rest of the
+// line holds more than spaces and tabs, whether anything after them does,
+// and how many bytes from here the line ends, its line end with it (all
+// that was looked through when the input ended first). What is in hand
+// is looked through, then a regular file in place; of a pipe, more that has
+// arrived is something after; at a terminal what is in hand is all. So the
+// answer is the same wherever a read of a file ended.
 struct Ostatok {
   bool v_stroke = false;
   bool dalshe = false;
+  std::ptrdiff_t do_konca = 0;
 };
-Ostatok Ostalos(Vhod& in);
+Ostatok Ostalos(const Vhod& in);
+
+// Leaves the input just past the line that `o` was told of to whoever reads
+// it after the session: a q ends the reading there.
+void Ostavit(const Vhod& in, const Ostatok& o);
 
 // Reads one line, keeps the accepted characters (at most 80, the rest of a
 // longer line is dropped), folds l c f r and the comma, and stores the
 // zero-terminated result in `str`. Returns 0 for a line, 100 for the
 // clear-screen command w, 101 for the quit command q and at the end of the
-// input. A last line without a line end is still returned as a line first.
-// A byte-order mark at the very start of standard input is passed over.
-// Notes in `in.zametki` what it dropped: the characters it does not keep,
-// those past the 80th, and the character a w takes with it; of a w line,
-// `str` holds what was kept before the w, as typed.
+// input; the input after a q's line is left to whoever reads it next. A last
+// line without a line end is still returned as a line first. A byte-order mark
+// at the very start of standard input is passed over. Notes in `in.zametki`
+// what it dropped: the characters it does not keep, those past the 80th, and
+// the character a w takes with it; of a w line, `str` holds what was kept
+// before the w, as typed.
 int Vvod(Vhod& in, char (&str)[LLL]);
 
 // An answer is put together here and written with one call of the output.

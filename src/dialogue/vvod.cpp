@@ -99,9 +99,10 @@ std::size_t Metka(Vhod& in) {
 }
 
 // A q ended the input: whether it stood among other characters of its line
-// and more input was at hand after it.
-bool Prervano(Vhod& in, bool drugie) {
+// and more input was at hand after it. The input after its line is left.
+bool Prervano(const Vhod& in, bool drugie) {
   const Ostatok o = Ostalos(in);
+  Ostavit(in, o);
   return (drugie || o.v_stroke) && o.dalshe;
 }
 

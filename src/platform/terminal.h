@@ -48,11 +48,25 @@ void TerminalClose(const Terminal& t);
 // it failed (then `error` says why).
 bool TerminalRead(Terminal& t, const char** begin, const char** end);
 
-// Takes in more of standard input only if it is there without waiting: of
-// a regular file the next piece always, of a pipe or a terminal what has
-// arrived; nothing in the dialogue at a terminal, whose lines are the
-// editor's. False when there is no more at hand.
-bool TerminalReadOn(Terminal& t, const char** begin, const char** end);
+// What follows the input taken in, told without taking any of it: another
+// reader (the shell, a program after this one) has all of it.
+//
+// Copies to `to` up to `n` bytes of standard input from `skip` bytes past
+// what was taken in, where the input can be looked at in place: a regular
+// file. Returns how many; 0 at its end, and where it cannot be looked at so.
+std::size_t TerminalPeek(Terminal& t, std::size_t skip, char* to,
+                         std::size_t n);
+
+// Whether more of standard input waits where it cannot be looked at in
+// place: of a pipe, whether any has arrived. Never at a terminal, whose next
+// line is the shell's, nor of a regular file, which TerminalPeek looks at.
+bool TerminalWaiting(const Terminal& t);
+
+// Leaves standard input to whoever reads it after the session: a regular
+// file's offset `used` bytes past what was taken in (before it when
+// negative), just past the last byte the session used. Of a pipe or a
+// terminal what was taken in is gone.
+void TerminalLeave(Terminal& t, std::ptrdiff_t used);
 
 // Writes a warning about the input where it keeps its place among the
 // answers written so far and those that follow.

@@ -99,6 +99,13 @@ bool OneFile() {
          out.st_dev == err.st_dev && out.st_ino == err.st_ino;
 }
 
+// Standard input is a regular file: it can be looked at in place, and its
+// offset moved.
+bool RegularInput() {
+  struct stat in {};
+  return fstat(STDIN_FILENO, &in) == 0 && S_ISREG(in.st_mode);
+}
+
 }  // namespace
 
 Terminal TerminalOpen(Input input) {
@@ -171,23 +178,29 @@ bool TerminalRead(Terminal& t, const char** begin, const char** end) {
   }
 }
 
-bool TerminalReadOn(Terminal& t, const char** begin, const char** end) {
-  // A regular file is always ready: reading it never waits.
-  pollfd p{STDIN_FILENO, POLLIN, 0};
-  if (t.interactive || poll(&p, 1, 0) <= 0) {
-    return false;
+std::size_t TerminalPeek(Terminal& /*t*/, std::size_t skip, char* to,
+                         std::size_t n) {
+  const off_t at = lseek(STDIN_FILENO, 0, SEEK_CUR);
+  if (at < 0 || !RegularInput()) {
+    return 0;
   }
   ssize_t got = 0;
   do {
-    got = read(STDIN_FILENO, t.buffer, sizeof t.buffer);
+    got = pread(STDIN_FILENO, to, n, at + static_cast<off_t>(skip));
   } while (got < 0 && errno == EINTR);
-  if (got <= 0) {
-    return false;
+  return got > 0 ? static_cast<std::size_t>(got) : 0;
+}
+
+bool TerminalWaiting(const Terminal& /*t*/) {
+  pollfd p{STDIN_FILENO, POLLIN, 0};
+  return isatty(STDIN_FILENO) == 0 && !RegularInput() && poll(&p, 1, 0) > 0 &&
+         (p.revents & POLLIN) != 0;
+}
+
+void TerminalLeave(Terminal& /*t*/, std::ptrdiff_t used) {
+  if (used != 0 && RegularInput()) {
+    lseek(STDIN_FILENO, static_cast<off_t>(used), SEEK_CUR);
   }
-  const auto n = static_cast<std::size_t>(got);
-  *begin = t.buffer;
-  *end = t.buffer + (keyboard ? DropEscapes(t.buffer, n) : n);
-  return true;
 }
 
 void Warn(const Terminal& t, std::string_view text) {

@@ -49,11 +49,15 @@ bool TerminalRead(Terminal& t, const char** begin, const char** end) {
   return true;
 }
 
-// The page puts the whole input in hand at once.
-bool TerminalReadOn(Terminal& /*t*/, const char** /*begin*/,
-                    const char** /*end*/) {
-  return false;
+// The page puts the whole input in hand at once: nothing follows it.
+std::size_t TerminalPeek(Terminal& /*t*/, std::size_t /*skip*/, char* /*to*/,
+                         std::size_t /*n*/) {
+  return 0;
 }
+
+bool TerminalWaiting(const Terminal& /*t*/) { return false; }
+
+void TerminalLeave(Terminal& /*t*/, std::ptrdiff_t /*used*/) {}
 
 void Warn(const Terminal& t, std::string_view text) {
   std::fwrite(text.data(), 1, text.size(), t.warnings);

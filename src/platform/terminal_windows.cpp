@@ -71,6 +71,10 @@ HANDLE Handle(std::FILE* f) {
   return reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(f)));
 }
 
+// A file on a disk can be looked at in place: read, then the file pointer
+// set back.
+bool OnDisk() { return GetFileType(Handle(stdin)) == FILE_TYPE_DISK; }
+
 // Whether standard output and standard error are one file. The system tells
 // it of files on a disk only: of a pipe, a console or the NUL device it is
 // not known.
@@ -157,21 +161,34 @@ bool TerminalRead(Terminal& t, const char** begin, const char** end) {
   return false;
 }
 
-// A file is read on at once; of a pipe only what is in it now; a console
-// would wait for a line.
-bool TerminalReadOn(Terminal& t, const char** begin, const char** end) {
+std::size_t TerminalPeek(Terminal& /*t*/, std::size_t skip, char* to,
+                         std::size_t n) {
+  const int in = _fileno(stdin);
+  const long long at = _lseeki64(in, 0, SEEK_CUR);
+  if (at < 0 || !OnDisk() ||
+      _lseeki64(in, at + static_cast<long long>(skip), SEEK_SET) < 0) {
+    return 0;
+  }
+  const int got =
+      _read(in, to, static_cast<unsigned int>(std::min<std::size_t>(n, 65536)));
+  _lseeki64(in, at, SEEK_SET);
+  return got > 0 ? static_cast<std::size_t>(got) : 0;
+}
+
+// Of a pipe what is in it now, left in it; a console's next line is the
+// shell's.
+bool TerminalWaiting(const Terminal& /*t*/) {
   const HANDLE in = Handle(stdin);
-  const DWORD type = GetFileType(in);
   DWORD waiting = 0;
-  const bool ready =
-      type == FILE_TYPE_DISK ||
-      (type == FILE_TYPE_PIPE &&
-       PeekNamedPipe(in, nullptr, 0, nullptr, &waiting, nullptr) != 0 &&
-       waiting > 0);
-  const int n = ready ? _read(_fileno(stdin), t.buffer, sizeof t.buffer) : 0;
-  *begin = t.buffer;
-  *end = t.buffer + std::max(n, 0);
-  return n > 0;
+  return GetFileType(in) == FILE_TYPE_PIPE &&
+         PeekNamedPipe(in, nullptr, 0, nullptr, &waiting, nullptr) != 0 &&
+         waiting > 0;
+}
+
+void TerminalLeave(Terminal& /*t*/, std::ptrdiff_t used) {
+  if (used != 0 && OnDisk()) {
+    _lseeki64(_fileno(stdin), used, SEEK_CUR);
+  }
 }
 
 void Warn(const Terminal& t, std::string_view text) {
