@@ -103,6 +103,31 @@ warnings-in-order) # A warning goes out between the answers it stands between,
     '1uC1R,4,1.0000001e-06,1e-06,159154.94,1' >want
   text both >both.text; same want both.text
   text piped >piped.text; same want piped.text ;;
+warnings-first) # A warning goes out before its answer when standard error
+  # is a pipe of its own: while that pipe is full, no answer comes, whether
+  # the program then waits for input, fills its output's buffer within one
+  # read, or quits. Once the warning is read, the answer comes.
+  mkfifo entries answers warnings
+  exec 4<>warnings
+  run --format=csv <entries >answers 2>warnings 4>&- &
+  trap 'kill $! 2>/dev/null; rm -rf "$dir"' EXIT
+  exec 5>entries 6<answers
+  read -r -u 6 header
+  # Sends LINES, the first of them warned about, with standard error full.
+  waits() {
+    yes "$(printf '%063d' 0)" |
+      dd of=warnings bs=4096 iflag=fullblock oflag=nonblock 2>/dev/null
+    printf "$1" >&5
+    read -r -t 1 -u 6 answer &&
+      { echo "an answer came before its warning: $answer"; exit 1; }
+    while read -r -u 4 line && [ "${line#rezonans}" = "$line" ]; do :; done
+    read -r -t 10 -u 6 answer && [ "${answer%%,*}" = 56L1C ] ||
+      { echo "no answer after its warning"; exit 1; }
+  }
+  waits '5e-6L1C\n'
+  waits "5e-6L1C\n$(yes 1L1C | head -n 3000)\n"
+  head -n 3000 <&6 >/dev/null
+  waits '5e-6L1C\nq\n' ;;
 bom-split) # A byte-order mark at the start is passed over silently, even
   # when the first read gives only part of it.
   { printf '\357'; sleep 0.3; printf '\273\2771L1C\n'; } | run --format=csv >split 2>err

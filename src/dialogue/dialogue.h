@@ -260,7 +260,7 @@ void Preduprezhdat(const Terminal& t, const Vhod& in, int tip, const char* str,
 // after every answer. Returns the exit status: 1 when the input or the output
 // failed (said so on standard error), or when an entry was invalid outside
 // the dialogue; else 0.
-int Cikl(const Terminal& t, Vhod& in, const Parametry& p);
+int Cikl(Terminal& t, Vhod& in, const Parametry& p);
 
 // Says on standard error that the output failed and why; returns the exit
 // status: 0 for a reader that went away (a broken pipe), else 1.

@@ -22,6 +22,10 @@ struct Terminal {
   int error;
   // A file or a pipe is read a chunk at a time.
   char buffer[16384];
+  // How much output the output's buffer holds before it goes out, and how
+  // much it may hold now: Write knows when output will go out.
+  std::size_t room = BUFSIZ;
+  std::size_t held = 0;
 };
 
 // What a session reads of standard input.
@@ -42,7 +46,16 @@ Terminal TerminalOpen(Input input);
 // Gives the console back as the session found it.
 void TerminalClose(const Terminal& t);
 
-// Puts out everything written so far, answers and warnings, then takes in
+// Writes output: an answer, the menu, a header. Whenever output goes out,
+// the warnings written before it have gone out first, so that on another
+// file too none comes after the answer it belongs to; the output goes out
+// when it fills its buffer.
+void Write(Terminal& t, std::string_view bytes);
+
+// Puts out the warnings, then the output; false when the output failed.
+bool Flush(Terminal& t);
+
+// Puts out everything written so far, warnings and answers, then takes in
 // more of standard input: the next line the editor returns, or what one read
 // of a file, a pipe or a console gives. False at the end of the input or when
 // it failed (then `error` says why).

@@ -86,7 +86,7 @@ void UserLocale() {
 
 // Standard output that is no terminal is written in large pieces: a pipe or
 // /dev/null would get 4 KiB at a time. Standard error in a file of its own
-// is kept back as well, and both go out before each read of the input.
+// is kept back as well, and goes out before standard output does.
 char out_buffer[65536];
 char err_buffer[16384];
 
@@ -130,7 +130,9 @@ Terminal TerminalOpen(Input input) {
     std::setvbuf(stderr, err_buffer, _IOFBF, sizeof err_buffer);
   }
   keyboard = !editing && isatty(STDIN_FILENO) != 0;
-  return {stdout, warnings, interactive, screen, 0, {}};
+  Terminal t{stdout, warnings, interactive, screen, 0, {}};
+  t.room = screen ? BUFSIZ : sizeof out_buffer;
+  return t;
 }
 
 void TerminalClose(const Terminal& t) {
@@ -138,9 +140,22 @@ void TerminalClose(const Terminal& t) {
   std::fflush(t.warnings);
 }
 
-bool TerminalRead(Terminal& t, const char** begin, const char** end) {
-  std::fflush(t.out);
+void Write(Terminal& t, std::string_view bytes) {
+  if (t.held + bytes.size() > t.room) {
+    Flush(t);
+  }
+  t.held += bytes.size();
+  std::fwrite(bytes.data(), 1, bytes.size(), t.out);
+}
+
+bool Flush(Terminal& t) {
   std::fflush(t.warnings);
+  t.held = 0;
+  return std::fflush(t.out) == 0;
+}
+
+bool TerminalRead(Terminal& t, const char** begin, const char** end) {
+  Flush(t);
   if (editing) {
     return EditorLine(begin, end, t.error);
   }
@@ -168,7 +183,7 @@ bool TerminalRead(Terminal& t, const char** begin, const char** end) {
       n = DropEscapes(t.buffer, n);
     }
     if (aside) {
-      std::fwrite(t.buffer, 1, n, t.out);
+      Write(t, {t.buffer, n});
     }
     if (n > 0) {
       *begin = t.buffer;

@@ -37,9 +37,18 @@ void TerminalClose(const Terminal& t) {
   std::fflush(t.warnings);
 }
 
-bool TerminalRead(Terminal& t, const char** begin, const char** end) {
-  std::fflush(t.out);
+// The page keeps the two apart: neither's order by the other's matters.
+void Write(Terminal& t, std::string_view bytes) {
+  std::fwrite(bytes.data(), 1, bytes.size(), t.out);
+}
+
+bool Flush(Terminal& t) {
   std::fflush(t.warnings);
+  return std::fflush(t.out) == 0;
+}
+
+bool TerminalRead(Terminal& t, const char** begin, const char** end) {
+  Flush(t);
   if (input == input_end) {
     return false;
   }

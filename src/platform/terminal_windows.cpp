@@ -62,8 +62,8 @@ bool Typed(const INPUT_RECORD& r, bool down) {
 }
 
 // Standard output that is no console is written in large pieces; standard
-// error in a file of its own is kept back as well, and both go out before
-// each read of the input.
+// error in a file of its own is kept back as well, and goes out before
+// standard output does.
 char out_buffer[65536];
 char err_buffer[16384];
 
@@ -135,9 +135,11 @@ Terminal TerminalOpen(Input input) {
     std::setvbuf(stderr, err_buffer, _IOFBF, sizeof err_buffer);
   }
   around = one == Odin::Neizvestno;
-  return {
+  Terminal t{
       stdout, one == Odin::Da ? stdout : stderr, dialogue && screen, screen, 0,
       {}};
+  t.room = screen ? BUFSIZ : sizeof out_buffer;
+  return t;
 }
 
 void TerminalClose(const Terminal& t) {
@@ -147,9 +149,24 @@ void TerminalClose(const Terminal& t) {
   }
 }
 
-bool TerminalRead(Terminal& t, const char** begin, const char** end) {
-  std::fflush(t.out);
+// The C runtime keeps the bytes as written in the buffer and makes CR LF
+// of a line end as it puts them out: a buffer of `room` holds that many.
+void Write(Terminal& t, std::string_view bytes) {
+  if (t.held + bytes.size() > t.room) {
+    Flush(t);
+  }
+  t.held += bytes.size();
+  std::fwrite(bytes.data(), 1, bytes.size(), t.out);
+}
+
+bool Flush(Terminal& t) {
   std::fflush(t.warnings);
+  t.held = 0;
+  return std::fflush(t.out) == 0;
+}
+
+bool TerminalRead(Terminal& t, const char** begin, const char** end) {
+  Flush(t);
   const int n = _read(_fileno(stdin), t.buffer, sizeof t.buffer);
   if (n > 0) {
     *begin = t.buffer;
