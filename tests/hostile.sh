@@ -109,15 +109,16 @@ warnings-first) # A warning goes out before its answer when standard error
   # read, or quits. Once the warning is read, the answer comes.
   mkfifo entries answers warnings
   exec 4<>warnings
-  run --format=csv <entries >answers 2>warnings 4>&- &
+  run --format=csv --series=E12 <entries >answers 2>warnings 4>&- &
   trap 'kill $! 2>/dev/null; rm -rf "$dir"' EXIT
   exec 5>entries 6<answers
   read -r -u 6 header
-  # Sends LINES, the first of them warned about, with standard error full.
+  # Sends LINES, the first of them warned about, in one piece, with standard
+  # error full.
   waits() {
     yes "$(printf '%063d' 0)" |
       dd of=warnings bs=4096 iflag=fullblock oflag=nonblock 2>/dev/null
-    printf "$1" >&5
+    printf "$1" | dd bs=65536 iflag=fullblock status=none >&5
     read -r -t 1 -u 6 answer &&
       { echo "an answer came before its warning: $answer"; exit 1; }
     while read -r -u 4 line && [ "${line#rezonans}" = "$line" ]; do :; done
@@ -125,7 +126,7 @@ warnings-first) # A warning goes out before its answer when standard error
       { echo "no answer after its warning"; exit 1; }
   }
   waits '5e-6L1C\n'
-  waits "5e-6L1C\n$(yes 1L1C | head -n 3000)\n"
+  waits "5e-6L1C\n$(yes 1KF1R | head -n 3000)\n"
   head -n 3000 <&6 >/dev/null
   waits '5e-6L1C\nq\n' ;;
 bom-split) # A byte-order mark at the start is passed over silently, even

@@ -86,9 +86,12 @@ void UserLocale() {
 
 // Standard output that is no terminal is written in large pieces: a pipe or
 // /dev/null would get 4 KiB at a time. Standard error in a file of its own
-// is kept back as well, and goes out before standard output does.
-char out_buffer[65536];
-char err_buffer[16384];
+// is kept back as well, and goes out before standard output does: then
+// each piece of standard output costs a write of the warnings too, and the
+// pieces are four times as large.
+constexpr std::size_t PIECE = 65536;
+char out_buffer[4 * PIECE];
+char err_buffer[PIECE];
 
 // Standard output and standard error are one file (2>&1): written through
 // one stream, the warnings keep their place among the answers.
@@ -114,14 +117,13 @@ Terminal TerminalOpen(Input input) {
   std::signal(SIGPIPE, SIG_IGN);
   std::signal(SIGXFSZ, SIG_IGN);
   const bool screen = isatty(STDOUT_FILENO) != 0;
-  if (screen) {
-    std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
-  } else {
-    std::setvbuf(stdout, out_buffer, _IOFBF, sizeof out_buffer);
-  }
   const bool interactive =
       input == Input::Dialogue && isatty(STDIN_FILENO) != 0 && screen;
   std::FILE* warnings = OneFile() ? stdout : stderr;
+  const std::size_t room = screen               ? BUFSIZ
+                           : warnings == stdout ? PIECE
+                                                : sizeof out_buffer;
+  std::setvbuf(stdout, screen ? nullptr : out_buffer, _IOFBF, room);
   if (interactive) {
     UserLocale();
     SignalsOpen(STDIN_FILENO);
@@ -131,7 +133,7 @@ Terminal TerminalOpen(Input input) {
   }
   keyboard = !editing && isatty(STDIN_FILENO) != 0;
   Terminal t{stdout, warnings, interactive, screen, 0, {}};
-  t.room = screen ? BUFSIZ : sizeof out_buffer;
+  t.room = room;
   return t;
 }
 

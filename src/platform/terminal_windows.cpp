@@ -61,11 +61,14 @@ bool Typed(const INPUT_RECORD& r, bool down) {
          r.Event.KeyEvent.uChar.UnicodeChar != 0;
 }
 
-// Standard output that is no console is written in large pieces; standard
-// error in a file of its own is kept back as well, and goes out before
-// standard output does.
-char out_buffer[65536];
-char err_buffer[16384];
+// Standard output that is no console is written in large pieces: a pipe or
+// NUL would get 4 KiB at a time. Standard error in a file of its own
+// is kept back as well, and goes out before standard output does: then
+// each piece of standard output costs a write of the warnings too, and the
+// pieces are four times as large.
+constexpr std::size_t PIECE = 65536;
+char out_buffer[4 * PIECE];
+char err_buffer[PIECE];
 
 HANDLE Handle(std::FILE* f) {
   return reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(f)));
@@ -125,12 +128,11 @@ Terminal TerminalOpen(Input input) {
   }
   const bool dialogue = input == Input::Dialogue && console_in;
   const bool screen = IsConsole(_fileno(stdout));
-  if (screen) {
-    std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
-  } else {
-    std::setvbuf(stdout, out_buffer, _IOFBF, sizeof out_buffer);
-  }
   const Odin one = OneFile();
+  const std::size_t room = screen             ? BUFSIZ
+                           : one != Odin::Net ? PIECE
+                                              : sizeof out_buffer;
+  std::setvbuf(stdout, screen ? nullptr : out_buffer, _IOFBF, room);
   if (one == Odin::Net) {
     std::setvbuf(stderr, err_buffer, _IOFBF, sizeof err_buffer);
   }
@@ -138,7 +140,7 @@ Terminal TerminalOpen(Input input) {
   Terminal t{
       stdout, one == Odin::Da ? stdout : stderr, dialogue && screen, screen, 0,
       {}};
-  t.room = screen ? BUFSIZ : sizeof out_buffer;
+  t.room = room;
   return t;
 }
 
