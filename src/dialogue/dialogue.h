@@ -147,6 +147,13 @@ void Pechat(Tekst& t, std::string_view fmt, std::initializer_list<Arg> args);
 // A number as the report's %g writes it, in no field.
 void ChisloG(Tekst& t, double x);
 
+// Writes at `out` the shortest text that reads back as the finite float
+// `x`, as std::to_chars(x) writes it: fixed or with an exponent, whichever
+// is shorter, fixed of two as long. Returns where it ends; it takes at most
+// KRATKO_FLOAT characters.
+constexpr std::size_t KRATKO_FLOAT = 15;
+char* Kratko(char* out, float x);
+
 // A number for programs: the shortest text that reads back as exactly this
 // float (or double), with a decimal point; an infinite or undefined value as
 // the format has it (CSV: inf, -inf, nan; JSON: null).

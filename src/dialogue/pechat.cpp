@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <type_traits>
 
 #include "dialogue.h"
 
@@ -298,6 +299,14 @@ void Tochno(Tekst& t, T x, Format format) {
   if (!std::isfinite(x)) {
     Dobavit(t, NeChislo(x, format));
     return;
+  }
+  // A float is written by the program's own shortest writer, which needs
+  // room for the longest.
+  if constexpr (std::is_same_v<T, float>) {
+    if (Limit(t) - Start(t) >= static_cast<std::ptrdiff_t>(KRATKO_FLOAT)) {
+      Until(t, Kratko(Start(t), x));
+      return;
+    }
   }
   const auto [end, error] = std::to_chars(Start(t), Limit(t), x);
   if (error == std::errc()) {

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdio>
 
 #include "../arithmetic/arithmetic.h"
@@ -131,9 +132,18 @@ void Pokazat(Tekst& t, std::string_view s, bool bolshe) {
   bolshe = bolshe || fit < s.size();
   s = s.substr(0, fit);
   while (!s.empty()) {
-    const std::size_t n = Utf8(s);
-    Simvol(t, s, n);
-    s.remove_prefix(std::max<std::size_t>(n, 1));
+    // A run of printable ASCII shows as it is.
+    const std::size_t plain = static_cast<std::size_t>(
+        std::find_if(s.begin(), s.end(),
+                     [](char ch) { return ch <= ' ' || ch >= '\x7F'; }) -
+        s.begin());
+    Dobavit(t, s.substr(0, plain));
+    s.remove_prefix(plain);
+    if (!s.empty()) {
+      const std::size_t n = Utf8(s);
+      Simvol(t, s, n);
+      s.remove_prefix(std::max<std::size_t>(n, 1));
+    }
   }
   if (bolshe) {
     Dobavit(t, MORE);
@@ -168,16 +178,46 @@ Vyborka Vse(const Zametki& z, std::string_view kept) {
   return v;
 }
 
+// Every warning starts so: the program's name, and which line or argument
+// it is about. Written by hand, each warning costs little more than its
+// bytes: a quarter of the lines of a batch may have one.
+constexpr std::string_view NACHALO = "rezonans: %s %d: ";
+static_assert(DROPPED.starts_with(NACHALO) && PAST_80.starts_with(NACHALO) &&
+              TAIL.starts_with(NACHALO) && W_AMONG.starts_with(NACHALO) &&
+              Q_AMONG.starts_with(NACHALO));
+constexpr std::string_view IMYA = NACHALO.substr(0, NACHALO.find('%'));
+constexpr std::string_view MEZHDU = " ";
+constexpr std::string_view POSLE = ": ";
+static_assert(NACHALO.substr(IMYA.size()) == "%s %d: " &&
+              MEZHDU == NACHALO.substr(IMYA.size() + 2, 1) &&
+              POSLE == NACHALO.substr(NACHALO.size() - 2));
+
+// The start of the warning `line` about line `stroka`, and its text up to
+// what it quotes, if anything; returns the rest of its text, after that.
+std::string_view Nachat(Tekst& tx, std::string_view line, std::string_view gde,
+                        int stroka) {
+  Dobavit(tx, IMYA);
+  Dobavit(tx, gde);
+  Dobavit(tx, MEZHDU);
+  std::array<char, 12> number;
+  const char* end = std::to_chars(number.begin(), number.end(), stroka).ptr;
+  Dobavit(tx, {number.data(), static_cast<std::size_t>(end - number.data())});
+  Dobavit(tx, POSLE);
+  line.remove_prefix(NACHALO.size());
+  const std::size_t quote = std::min(line.find("%s"), line.size());
+  Dobavit(tx, line.substr(0, quote));
+  return line.substr(std::min(quote + 2, line.size()));
+}
+
 // A warning that quotes bytes, when there are any.
 void Citirovat(Tekst& tx, std::string_view line, std::string_view bytes,
                bool bolshe, std::string_view gde, int stroka) {
   if (bytes.empty() && !bolshe) {
     return;
   }
-  Tekst quoted;
-  Pokazat(quoted, bytes, bolshe);
-  Pechat(tx, line,
-         {gde, stroka, std::string_view(quoted.bytes.data(), quoted.n)});
+  const std::string_view rest = Nachat(tx, line, gde, stroka);
+  Pokazat(tx, bytes, bolshe);
+  Dobavit(tx, rest);
 }
 
 }  // namespace
@@ -207,10 +247,12 @@ void Preduprezhdat(const Terminal& t, const Vhod& in, int tip, const char* str,
               z.stroka);
   }
   if (!hvost.empty()) {
-    Pechat(tx, TAIL, {gde, z.stroka, hvost});
+    const std::string_view rest = Nachat(tx, TAIL, gde, z.stroka);
+    Dobavit(tx, hvost);
+    Dobavit(tx, rest);
   }
   if (z.prervano) {
-    Pechat(tx, Q_AMONG, {gde, z.stroka});
+    Dobavit(tx, Nachat(tx, Q_AMONG, gde, z.stroka));
   }
   if (odna) {
     Dobavit(tx, ONE_ARGUMENT);
