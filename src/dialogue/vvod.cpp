@@ -35,6 +35,16 @@ static_assert(std::all_of(sim.begin(), sim.end(), [](char ch) {
   return PRIEM[static_cast<unsigned char>(ch)] != 0;
 }));
 
+// The kept characters that are no command.
+constexpr std::array<bool, 256> OBYCHNYE = [] {
+  std::array<bool, 256> t{};
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    t[i] = PRIEM[i] != 0 && PRIEM[i] != 'w' && PRIEM[i] != 'q';
+  }
+  return t;
+}();
+static_assert(!OBYCHNYE['\n'] && !OBYCHNYE['w'] && OBYCHNYE[',']);
+
 // A byte-order mark at the very start of the input says only that the text
 // is UTF-8.
 constexpr std::string_view BOM = "\xEF\xBB\xBF";
@@ -143,6 +153,16 @@ int Vvod(Vhod& in, char (&str)[LLL]) {
     }
   }
   for (;;) {
+    // The characters most of a line is: kept, no command, within the 80,
+    // and in hand. They are taken in a run, as the loop below would take
+    // them one by one.
+    const char* run = in.pos;
+    while (in.pos != in.end && j < LLL - 1 &&
+           OBYCHNYE[static_cast<unsigned char>(*in.pos)]) {
+      str[j++] = *in.pos++;
+    }
+    typed = typed || in.pos != run;
+    drugie = drugie || in.pos != run;
     const int ch = Sled(in);
     if (ch == '\n' || (ch == EOF && typed)) {
       str[j] = '\0';
