@@ -253,13 +253,16 @@ char* Kratko(char* out, float x) {
   char* end = digits.data() + digits.size();
   char* first = end;
   std::uint32_t f = d.f;
+  const auto para = [](std::uint32_t two) {
+    return PARY.data() + 2 * static_cast<std::size_t>(two);
+  };
   for (; f >= 100; f /= 100) {
     first -= 2;
-    std::copy_n(&PARY[2 * (f % 100)], 2, first);
+    std::copy_n(para(f % 100), 2, first);
   }
   if (f >= 10) {
     first -= 2;
-    std::copy_n(&PARY[2 * f], 2, first);
+    std::copy_n(para(f), 2, first);
   } else {
     *--first = static_cast<char>('0' + f);
   }
