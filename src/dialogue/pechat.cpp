@@ -167,9 +167,13 @@ bool Okruglit(double x, Cifry& c) {
 // digits; trailing zeros of the fraction dropped, and a point with nothing
 // after it.
 void Obshchee(Tekst& t, double x) {
+  if (x == 0) {
+    Dobavit(t, std::signbit(x) ? "-0" : "0");
+    return;
+  }
   Cifry c;
   constexpr std::size_t LONGEST = 16;
-  if (x == 0 || Limit(t) - Start(t) < static_cast<std::ptrdiff_t>(LONGEST) ||
+  if (Limit(t) - Start(t) < static_cast<std::ptrdiff_t>(LONGEST) ||
       !Okruglit(x, c)) {
     const auto [end, error] = std::to_chars(Start(t), Limit(t), x,
                                             std::chars_format::general, DIGITS);
