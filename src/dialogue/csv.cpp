@@ -19,7 +19,7 @@ void ZagolovokCsv(Tekst& t, bool ryad) {
 }
 
 void ZapisatCsv(Tekst& t, const Otvet& o) {
-  std::array<Velichina, POLYA.size()> v{};
+  std::array<Velichina, POLYA.size()> v;
   const std::size_t n = Velichiny(o, v);
   // Written without a format, which would cost more than both fields.
   Dobavit(t, o.str);

@@ -219,6 +219,31 @@ Desyatichnoe Razlozhit(std::uint32_t bits) {
   return Naiti(-mq, c);
 }
 
+// How many digits f has; f is at most 10 digits long.
+int Cifr(std::uint32_t f) {
+  int n = 1;
+  for (std::uint32_t p = 10; n < 10 && f >= p; p *= 10) {
+    ++n;
+  }
+  return n;
+}
+
+// Writes the digits of f, two at a time, to end at `end`.
+void Napisat(char* end, std::uint32_t f) {
+  const auto para = [](std::uint32_t two) {
+    return PARY.data() + 2 * static_cast<std::size_t>(two);
+  };
+  for (; f >= 100; f /= 100) {
+    end -= 2;
+    std::copy_n(para(f % 100), 2, end);
+  }
+  if (f >= 10) {
+    std::copy_n(para(f), 2, end - 2);
+  } else {
+    end[-1] = static_cast<char>('0' + f);
+  }
+}
+
 // A whole number is written as it is: fixed, any text of it as short
 // has as many digits, and the closest is the float's own value. A fixed
 // one is no longer than a text with an exponent, so below 10^14.
@@ -247,56 +272,49 @@ char* Kratko(char* out, float x) {
     *out++ = '0';
     return out;
   }
-  Desyatichnoe d = Razlozhit(bits & 0x7FFFFFFF);
-  // The digits, two at a time, and without the trailing zeros.
-  std::array<char, 10> digits{};
-  char* end = digits.data() + digits.size();
-  char* first = end;
+  const Desyatichnoe d = Razlozhit(bits & 0x7FFFFFFF);
   std::uint32_t f = d.f;
-  const auto para = [](std::uint32_t two) {
-    return PARY.data() + 2 * static_cast<std::size_t>(two);
-  };
-  for (; f >= 100; f /= 100) {
-    first -= 2;
-    std::copy_n(para(f % 100), 2, first);
+  int e = d.e;
+  // Without its trailing zeros, two at a time.
+  for (; f % 100 == 0; f /= 100) {
+    e += 2;
   }
-  if (f >= 10) {
-    first -= 2;
-    std::copy_n(para(f), 2, first);
-  } else {
-    *--first = static_cast<char>('0' + f);
+  if (f % 10 == 0) {
+    f /= 10;
+    ++e;
   }
-  for (; end[-1] == '0'; --end) {
-    ++d.e;
-  }
-  const auto n = static_cast<int>(end - first);
+  const int n = Cifr(f);
   // The exponent of the first digit, and the length of each notation: the
   // shorter is written, fixed of two as long.
-  const int e = d.e + n - 1;
+  e += n - 1;
   const int scientific = n + (n > 1 ? 1 : 0) + 4;
   const int fixed = e >= n - 1 ? e + 1 : e >= 0 ? n + 1 : n + 1 - e;
   if (fixed > scientific) {
-    *out++ = first[0];
-    if (n > 1) {
-      *out++ = '.';
-      out = std::copy(first + 1, first + n, out);
-    }
+    // The digits one place on; the first moves back before the point.
+    Napisat(out + 1 + n, f);
+    out[0] = out[1];
+    out[1] = '.';
+    out += n > 1 ? n + 1 : 1;
     *out++ = 'e';
     *out++ = e < 0 ? '-' : '+';
     const int m = e < 0 ? -e : e;
     *out++ = static_cast<char>('0' + m / 10);
     *out++ = static_cast<char>('0' + m % 10);
-  } else if (e >= n - 1) {
-    out = Celoe(out, bits & 0x7FFFFFFF);
-  } else if (e >= 0) {
-    out = std::copy(first, first + e + 1, out);
-    *out++ = '.';
-    out = std::copy(first + e + 1, first + n, out);
-  } else {
-    *out++ = '0';
-    *out++ = '.';
-    out = std::fill_n(out, -e - 1, '0');
-    out = std::copy(first, first + n, out);
+    return out;
   }
-  return out;
+  if (e >= n - 1) {
+    return Celoe(out, bits & 0x7FFFFFFF);
+  }
+  if (e >= 0) {
+    // The digits one place on; the whole part moves back before the point.
+    Napisat(out + 1 + n, f);
+    std::copy_n(out + 1, e + 1, out);
+    out[e + 1] = '.';
+    return out + n + 1;
+  }
+  *out++ = '0';
+  *out++ = '.';
+  out = std::fill_n(out, -e - 1, '0');
+  Napisat(out + n, f);
+  return out + n;
 }
