@@ -143,7 +143,8 @@ void TerminalClose(const Terminal& t) {
 }
 
 void Write(Terminal& t, std::string_view bytes) {
-  if (t.held + bytes.size() > t.room) {
+  // One stream for both keeps them in order by itself.
+  if (t.warnings != t.out && t.held + bytes.size() > t.room) {
     Flush(t);
   }
   t.held += bytes.size();

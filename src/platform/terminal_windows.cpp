@@ -154,7 +154,8 @@ void TerminalClose(const Terminal& t) {
 // The C runtime keeps the bytes as written in the buffer and makes CR LF
 // of a line end as it puts them out: a buffer of `room` holds that many.
 void Write(Terminal& t, std::string_view bytes) {
-  if (t.held + bytes.size() > t.room) {
+  // One stream for both keeps them in order by itself.
+  if (t.warnings != t.out && t.held + bytes.size() > t.room) {
     Flush(t);
   }
   t.held += bytes.size();
