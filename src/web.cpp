@@ -99,7 +99,8 @@ int rezonans_pokaz(int argc, std::size_t n) {
   Vhod in{pos, mesto + n};
   char str[LLL];
   const Zametki& z = in.zametki;
-  if (Vvod(in, str) != 0 || z.n > 0 || z.bolshe || z.bolshe_sverh) {
+  if (Vvod(in, str) != 0 || z.n > 0 || z.n_sverh > 0 || z.bolshe ||
+      z.bolshe_sverh) {
     return 1;
   }
   ZapisatPokaz(Reshit(str, p), stdout);

@@ -103,6 +103,32 @@ warnings-in-order) # A warning goes out between the answers it stands between,
     '1uC1R,4,1.0000001e-06,1e-06,159154.94,1' >want
   text both >both.text; same want both.text
   text piped >piped.text; same want piped.text ;;
+warnings-first) # A warning goes out before its answer when standard error
+  # is a pipe of its own: while that pipe is full, no answer comes, whether
+  # the program then waits for input, fills its output's buffer within one
+  # read, or quits. Once the warning is read, the answer comes.
+  mkfifo entries answers warnings
+  exec 4<>warnings
+  run --format=csv --series=E12 <entries >answers 2>warnings 4>&- &
+  trap 'kill $! 2>/dev/null; rm -rf "$dir"' EXIT
+  exec 5>entries 6<answers
+  read -r -u 6 header
+  # Sends LINES, the first of them warned about, in one piece, with standard
+  # error full.
+  waits() {
+    yes "$(printf '%063d' 0)" |
+      dd of=warnings bs=4096 iflag=fullblock oflag=nonblock 2>/dev/null
+    printf "$1" | dd bs=65536 iflag=fullblock status=none >&5
+    read -r -t 1 -u 6 answer &&
+      { echo "an answer came before its warning: $answer"; exit 1; }
+    while read -r -u 4 line && [ "${line#rezonans}" = "$line" ]; do :; done
+    read -r -t 10 -u 6 answer && [ "${answer%%,*}" = 56L1C ] ||
+      { echo "no answer after its warning"; exit 1; }
+  }
+  waits '5e-6L1C\n'
+  waits "5e-6L1C\n$(yes 1KF1R | head -n 3000)\n"
+  head -n 3000 <&6 >/dev/null
+  waits '5e-6L1C\nq\n' ;;
 bom-split) # A byte-order mark at the start is passed over silently, even
   # when the first read gives only part of it.
   { printf '\357'; sleep 0.3; printf '\273\2771L1C\n'; } | run --format=csv >split 2>err
@@ -119,7 +145,9 @@ unshowable) # A dropped character of four bytes as itself; on Windows, whose
   same want err ;;
 quit-at-read-end) # Whether input followed a q among other characters is
   # told alike wherever a read of the input ends: the q as the last byte of
-  # the first read, and as the first of the next; none followed it.
+  # the first read, and as the first of the next; none followed it. What
+  # follows the q's line is left in the file for the next reader, in every
+  # format and with the answers in a pipe.
   yes 1uL1nC | head -n 2340 >lines
   echo 'rezonans: строка 2341: q среди других символов завершило ввод, остальное не прочитано' >want
   for after in '  5q\n4.5uL10nC\n' '   5q\n4.5uL10nC\n' '  5q\n'; do
@@ -127,6 +155,13 @@ quit-at-read-end) # Whether input followed a q among other characters is
     out cut
     [ "$after" = '  5q\n' ] && : >want
     same want cut.err || { echo "after the lines: $after"; exit 1; }
+    printf "$after" | sed 1d >rest.want
+    for format in --format=text --format=csv --format=json; do
+      { run $format >/dev/null 2>&1; cat; } <cut >rest
+      same rest.want rest || { echo "left after $format: $after"; exit 1; }
+    done
+    { run 2>/dev/null | cat >/dev/null; cat; } <cut >rest
+    same rest.want rest || { echo "left with the answers in a pipe: $after"; exit 1; }
   done ;;
 allocations) # No allocation per cycle: as many for 1000 entries as for one.
   heap() {

@@ -391,6 +391,18 @@ wait_for '^EXIT=0$'
 lacks "$MENU1" || fail "a menu with --format=csv"
 grep -qx 1L1C "$home/.local/state/rezonans/history" && fail "a history with --format=csv"
 
+# A q leaves the line typed after it to the shell, and says nothing of it:
+# typed at once with the q's line, the shell runs it, after a q alone and
+# after a q among other characters.
+for quit in q '1uL q'; do
+  session "$home" "TERM=screen PS1='$ ' bash --norc --noprofile -i"
+  wait_for '^\$ *$' && tm send-keys -t t "'$program' --format=csv" Enter
+  wait_for '^entry,code,' && tm send-keys -t t '1uL1nC' Enter
+  wait_for '^1uL1nC,1,' && tm send-keys -t t "$quit" Enter 'echo DONE' Enter
+  poll shows '^DONE$' || fail "the line typed after '$quit' did not reach the shell"
+  lacks 'не прочитано' || fail "a warning that the rest was not read after '$quit'"
+done
+
 # Input from a file, output at the terminal: the shell's next line, after
 # the menu's prompt or after a read error, starts a line of its own.
 printf '1uC1R\n' >"$scratch/entries"
@@ -458,10 +470,14 @@ start "$home" "LD_LIBRARY_PATH=$noedit"
 tm send-keys -t t '4.5uL10' Right Up DC 'nC' Enter
 poll paused_after 4.5uL10nC || fail "the plain reader kept bytes of a key"
 
-# Pasted entries, with the line editor and without it.
+# Pasted entries, and Ctrl-D at the first prompt, which ends the session at
+# once: with the line editor and without it.
 for reader in "" "LD_LIBRARY_PATH=$noedit"; do
   start "$home" $reader
   pasted "${reader:-libedit}"
+  start "$home" $reader
+  tm send-keys -t t C-d
+  ended 0 "Ctrl-D at the first prompt${reader:+ without the line editor}"
 done
 
 # Job control, in a shell that has it: Ctrl-Z and fg at the pause and at the

@@ -27,11 +27,14 @@ const Konsol = (yadro) => {
       return otherwise;
     }
   };
+  // This tab's entries that storage refused, by their keys: kept by the tab,
+  // each in its place among the stored ones.
+  const unsaved = new Map();
   const stored = () =>
-    storage(() => Object.keys(localStorage)
-      .filter((key) => key.startsWith(PREFIX))
+    storage(() => [...Object.keys(localStorage).filter((key) => key.startsWith(PREFIX) && !unsaved.has(key)),
+      ...unsaved.keys()]
       .sort()
-      .map((key) => ({ key, line: localStorage.getItem(key) }))
+      .map((key) => ({ key, line: unsaved.get(key) ?? localStorage.getItem(key) }))
       .filter((e) => e.line !== null), history);
   // Pages before this one kept the history as one list under one key.
   storage(() => {
@@ -51,9 +54,16 @@ const Konsol = (yadro) => {
     if (history[history.length - 1]?.line !== line) {
       made = Math.max(Date.now(), made + 1);
       const key = `${stamp(made)}.${tab}`;
-      storage(() => localStorage.setItem(key, line));
+      const saved = storage(() => {
+        localStorage.setItem(key, line);
+        return true;
+      }, false);
+      if (!saved) {
+        unsaved.set(key, line);
+      }
       history.push({ key, line });
       for (const old of history.splice(0, history.length - KEEP)) {
+        unsaved.delete(old.key);
         storage(() => localStorage.removeItem(old.key));
       }
     }

@@ -43,7 +43,7 @@ void ZagolovokCsv(Tekst& t, const Parametry& p) {
 }
 
 void ZapisatCsv(Tekst& t, const Otvet& o) {
-  std::array<Velichina, POLYA.size()> v{};
+  std::array<Velichina, POLYA.size()> v;
   const std::size_t n = Velichiny(o, v);
   // Written without a format, which would cost more than both fields.
   Dobavit(t, o.str);

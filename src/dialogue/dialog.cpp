@@ -19,7 +19,7 @@ int Failed(std::string_view what, int error) {
 namespace {
 
 // Writes the answer as the format asks and, in the dialogue, pauses.
-void Otvetit(const Terminal& t, const Otvet& o, Format format) {
+void Otvetit(Terminal& t, const Otvet& o, Format format) {
   Tekst tx;
   switch (format) {
     case Format::Text:
@@ -32,7 +32,7 @@ void Otvetit(const Terminal& t, const Otvet& o, Format format) {
       ZapisatJson(tx, o);
       break;
   }
-  std::fwrite(tx.bytes.data(), 1, tx.n, t.out);
+  Write(t, {tx.bytes.data(), tx.n});
   Pause(t);
 }
 
@@ -45,7 +45,7 @@ int WriteFailed() {
   return ReaderGone() ? 0 : Failed(WRITE_FAILED, error);
 }
 
-int Cikl(const Terminal& t, Vhod& in, const Parametry& p) {
+int Cikl(Terminal& t, Vhod& in, const Parametry& p) {
   const bool dialog = Dialogovyi(p);
   char str[LLL];
   bool invalid = false;
@@ -58,11 +58,11 @@ int Cikl(const Terminal& t, Vhod& in, const Parametry& p) {
   if (p.format == Format::Csv) {
     Tekst tx;
     ZagolovokCsv(tx, p);
-    std::fwrite(tx.bytes.data(), 1, tx.n, t.out);
+    Write(t, {tx.bytes.data(), tx.n});
   }
   for (;;) {
     if (dialog) {
-      std::fwrite(MENU.data(), 1, MENU.size(), t.out);
+      Write(t, MENU);
     }
     if (std::ferror(t.out) != 0) {
       return status(WriteFailed());
@@ -75,9 +75,9 @@ int Cikl(const Terminal& t, Vhod& in, const Parametry& p) {
       // The shell's prompt belongs on a line of its own: after the menu's
       // prompt, unless the terminal echoed the line end typed after q.
       if (dialog && t.screen && (in.konec || !t.interactive)) {
-        std::fputc('\n', t.out);
+        Write(t, "\n");
       }
-      if (std::fflush(t.out) != 0 || std::ferror(t.out) != 0) {
+      if (!Flush(t) || std::ferror(t.out) != 0) {
         return status(WriteFailed());
       }
       return status(in.oshibka != 0 ? Failed(READ_FAILED, in.oshibka) : 0);

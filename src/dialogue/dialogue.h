@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <initializer_list>
 #include <string_view>
+#include <tuple>
 
 #include "../arithmetic/arithmetic.h"
 #include "../common/constants.h"
@@ -17,21 +18,22 @@
 #include "parametry.h"
 
 // What the reader noticed of the line it read last, for the warnings of a
-// session in which nobody reads the echo.
+// session in which nobody reads the echo. Each kind of character it did not
+// keep has room of its own: one kind never crowds out the other.
 struct Zametki {
-  // Noted of a character past the 80th in place of what was kept before it.
-  static constexpr std::uint8_t SVERH = 0xFF;
-  static_assert(LLL - 1 < SVERH);
   // The line it began on, counted from 1: of the input, or the argument.
   int stroka = 0;
   // What it dropped of the line, as it came, but spaces, tabs and line
   // ends; the first bytes of it when there is more than fits. For each byte,
-  // how many characters the line had kept before it, or SVERH: so a warning
-  // can put them back among the kept ones, and the kept characters cost
-  // nothing until one is written.
+  // how many characters the line had taken before it, kept or past the 80th:
+  // so a warning can put them back among the kept ones, and the kept
+  // characters cost nothing until one is written.
   std::array<char, 48> otbros{};
   std::array<std::uint8_t, 48> pered{};
   std::size_t n = 0;
+  // The characters past the 80th, the first of them when there are more.
+  std::array<char, 48> sverh{};
+  std::size_t n_sverh = 0;
   // More was dropped than noted: of the characters it does not keep, of
   // those past the 80th.
   bool bolshe = false;
@@ -39,6 +41,8 @@ struct Zametki {
   // A q among other characters ended the input, and more of it was at hand.
   bool prervano = false;
 };
+static_assert(LLL - 1 + std::tuple_size_v<decltype(Zametki::sverh)> <= 0xFF,
+              "the characters a dropped byte follows fit in its note");
 
 // What the reader reads: the characters in hand and where more come from.
 // With neither a terminal nor arguments, the text in hand is all there is.
@@ -64,26 +68,35 @@ struct Vhod {
 // Takes in more characters; false at the end of the input.
 bool Dalshe(Vhod& in);
 
-// What follows the characters read, as far as it is at hand without waiting:
-// whether the rest of the line holds more than spaces and tabs, and whether
-// anything after them does. Where what is in hand holds nothing else, it
-// reads on, so that the answer is the same wherever a read of the input
-// ended.
+// What follows the characters read, as far as it can be told without
+// taking any of it from another reader of the input: whether the rest of the
+// line holds more than spaces and tabs, whether anything after them does,
+// and how many bytes from here the line ends, its line end with it (all
+// that was looked through when the input ended first). What is in hand
+// is looked through, then a regular file in place; of a pipe, more that has
+// arrived is something after; at a terminal what is in hand is all. So the
+// answer is the same wherever a read of a file ended.
 struct Ostatok {
   bool v_stroke = false;
   bool dalshe = false;
+  std::ptrdiff_t do_konca = 0;
 };
-Ostatok Ostalos(Vhod& in);
+Ostatok Ostalos(const Vhod& in);
+
+// Leaves the input just past the line that `o` was told of to whoever reads
+// it after the session: a q ends the reading there.
+void Ostavit(const Vhod& in, const Ostatok& o);
 
 // Reads one line, keeps the accepted characters (at most 80, the rest of a
 // longer line is dropped), folds l c f r and the comma, and stores the
 // zero-terminated result in `str`. Returns 0 for a line, 100 for the
 // clear-screen command w, 101 for the quit command q and at the end of the
-// input. A last line without a line end is still returned as a line first.
-// A byte-order mark at the very start of standard input is passed over.
-// Notes in `in.zametki` what it dropped: the characters it does not keep,
-// those past the 80th, and the character a w takes with it; of a w line,
-// `str` holds what was kept before the w, as typed.
+// input; the input after a q's line is left to whoever reads it next. A last
+// line without a line end is still returned as a line first. A byte-order mark
+// at the very start of standard input is passed over. Notes in `in.zametki`
+// what it dropped: the characters it does not keep, those past the 80th, and
+// the character a w takes with it; of a w line, `str` holds what was kept
+// before the w, as typed.
 int Vvod(Vhod& in, char (&str)[LLL]);
 
 // An answer is put together here and written with one call of the output.
@@ -133,6 +146,13 @@ void Pechat(Tekst& t, std::string_view fmt, std::initializer_list<Arg> args);
 
 // A number as the report's %g writes it, in no field.
 void ChisloG(Tekst& t, double x);
+
+// Writes at `out` the shortest text that reads back as the finite float
+// `x`, as std::to_chars(x) writes it: fixed or with an exponent, whichever
+// is shorter, fixed of two as long. Returns where it ends; it takes at most
+// KRATKO_FLOAT characters.
+constexpr std::size_t KRATKO_FLOAT = 15;
+char* Kratko(char* out, float x);
 
 // A number for programs: the shortest text that reads back as exactly this
 // float (or double), with a decimal point; an infinite or undefined value as
@@ -291,7 +311,7 @@ void ZapisatProval(Tekst& t, const Sopryazhenie& o);
 // Answers the tuning range the command line asks for, in its format; where
 // there is no design, says why (in CSV and JSON on standard error). Returns
 // the exit status: 1 when there is no design or the output failed.
-int OtvetitDiapazon(const Terminal& t, const Parametry& p);
+int OtvetitDiapazon(Terminal& t, const Parametry& p);
 // The quantity a field of the page holds, by the name the page gives it
 // (henry, farad, hertz, ohm, percent, number); null for any other.
 const Rod* NaitiRod(std::string_view imya);
@@ -354,7 +374,7 @@ void Preduprezhdat(const Terminal& t, const Vhod& in, int tip, const char* str,
 // after every answer. Returns the exit status: 1 when the input or the output
 // failed (said so on standard error), or when an entry was invalid or had no
 // part beside the stray outside the dialogue; else 0.
-int Cikl(const Terminal& t, Vhod& in, const Parametry& p);
+int Cikl(Terminal& t, Vhod& in, const Parametry& p);
 
 // A coil measured from two resonances: the two entries as the reader kept
 // them, the capacitance and frequency each gives, and what they give.
@@ -376,7 +396,7 @@ void ZapisatIzmerenieJson(Tekst& t, const Izmerenie& m);
 // for entries that are not two readings of C and F at different
 // frequencies and capacitances, said so on standard error, 2 when they were
 // the arguments, else 1; 1 when the input or the output failed; else 0.
-int Zamer(const Terminal& t, Vhod& in, const Parametry& p);
+int Zamer(Terminal& t, Vhod& in, const Parametry& p);
 
 // Says on standard error what failed and why, in the program's own words
 // where it has them; status 1.

@@ -7,13 +7,13 @@
 namespace {
 
 // Writes out what `tx` holds, and empties it.
-void Vyvesti(const Terminal& t, Tekst& tx) {
-  std::fwrite(tx.bytes.data(), 1, tx.n, t.out);
+void Vyvesti(Terminal& t, Tekst& tx) {
+  Write(t, {tx.bytes.data(), tx.n});
   tx.n = 0;
 }
 
 // The design, then each circuit of standard parts, a record each.
-void Zapisi(const Terminal& t, const Sopryazhenie& o, Format format) {
+void Zapisi(Terminal& t, const Sopryazhenie& o, Format format) {
   Tekst tx;
   if (format == Format::Csv) {
     ZagolovokDiapazonaCsv(tx);
@@ -30,7 +30,7 @@ void Zapisi(const Terminal& t, const Sopryazhenie& o, Format format) {
 
 }  // namespace
 
-int OtvetitDiapazon(const Terminal& t, const Parametry& p) {
+int OtvetitDiapazon(Terminal& t, const Parametry& p) {
   const Sopryazhenie o = Sopryach(p.zadanie, p.ryad);
   Tekst tx;
   if (p.format == Format::Text) {
@@ -39,15 +39,17 @@ int OtvetitDiapazon(const Terminal& t, const Parametry& p) {
     ZapisatStandarty(tx, o);
     Vyvesti(t, tx);
   } else {
-    Zapisi(t, o, p.format);
+    // Why there is no design, before the records it belongs to.
     if (o.ishod != Ishod::Gotovo) {
       Dobavit(tx, PROVAL_OSHIBKA);
       ZapisatProval(tx, o);
       Warn(t, {tx.bytes.data(), tx.n});
+      tx.n = 0;
     }
+    Zapisi(t, o, p.format);
   }
   const int status = o.ishod == Ishod::Gotovo ? 0 : 1;
-  if (std::fflush(t.out) != 0 || std::ferror(t.out) != 0) {
+  if (!Flush(t) || std::ferror(t.out) != 0) {
     return std::max(WriteFailed(), status);
   }
   return status;

@@ -1,7 +1,11 @@
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <type_traits>
 
 #include "dialogue.h"
 
@@ -99,6 +103,131 @@ void Kratchaishee(Tekst& t, double x) {
   }
 }
 
+// The powers of ten a double holds exactly.
+constexpr std::array<double, 23> STEPENI = [] {
+  std::array<double, 23> p{};
+  double x = 1;
+  for (double& v : p) {
+    v = x;
+    x *= 10;
+  }
+  return p;
+}();
+static_assert(STEPENI.back() == 1e22);
+
+// The six significant digits of %g, as a whole number from 100000 to 999999,
+// and the power of ten of its first: |x| rounded to them is
+// cifry * 10^(poryadok - 5).
+struct Cifry {
+  std::uint32_t cifry = 0;
+  int poryadok = 0;
+};
+
+// Where |x| scaled by a power of ten in the table lands between two whole
+// numbers clearly, one multiplication or division rounds them right: its
+// error is below 2^-33 there, far within the margin to the middle. False
+// where it does not (a tie, a number too large or too small), for the
+// library to round.
+bool Okruglit(double x, Cifry& c) {
+  const double a = std::fabs(x);
+  const int dvoichnyi =
+      static_cast<int>((std::bit_cast<std::uint64_t>(a) >> 52U) & 0x7FFU) -
+      1023;
+  // log10(2) times the binary exponent: the decimal one, or one below it.
+  int poryadok = static_cast<int>(std::floor(dvoichnyi * 0.30102999566398120));
+  double y = 0;
+  for (int round = 0; round < 2; ++round) {
+    const int k = DIGITS - 1 - poryadok;
+    if (k < -22 || k > 22 || dvoichnyi < -1022) {
+      return false;
+    }
+    y = k >= 0 ? a * STEPENI[static_cast<std::size_t>(k)]
+               : a / STEPENI[static_cast<std::size_t>(-k)];
+    if (y < 1e6) {
+      break;
+    }
+    ++poryadok;
+  }
+  const double whole = std::floor(y);
+  const double frac = y - whole;
+  if (y < 1e5 || y >= 1e6 || std::fabs(frac - 0.5) < 1e-9) {
+    return false;
+  }
+  c.cifry = static_cast<std::uint32_t>(whole) + (frac > 0.5 ? 1 : 0);
+  c.poryadok = poryadok;
+  if (c.cifry == 1000000) {
+    c.cifry = 100000;
+    ++c.poryadok;
+  }
+  return true;
+}
+
+// %g of a finite number with six significant digits, as printf writes it:
+// fixed from 10^-4 to below 10^6, else with an exponent of at least two
+// digits; trailing zeros of the fraction dropped, and a point with nothing
+// after it.
+void Obshchee(Tekst& t, double x) {
+  if (x == 0) {
+    Dobavit(t, std::signbit(x) ? "-0" : "0");
+    return;
+  }
+  Cifry c;
+  constexpr std::size_t LONGEST = 16;
+  if (Limit(t) - Start(t) < static_cast<std::ptrdiff_t>(LONGEST) ||
+      !Okruglit(x, c)) {
+    const auto [end, error] = std::to_chars(Start(t), Limit(t), x,
+                                            std::chars_format::general, DIGITS);
+    if (error == std::errc()) {
+      Until(t, end);
+    }
+    return;
+  }
+  std::array<char, DIGITS> d;
+  for (std::size_t i = d.size(); i-- > 0; c.cifry /= 10) {
+    d[i] = static_cast<char>('0' + c.cifry % 10);
+  }
+  // Significant digits left once the trailing zeros go.
+  std::size_t n = d.size();
+  while (n > 1 && d[n - 1] == '0') {
+    --n;
+  }
+  char* p = Start(t);
+  if (x < 0) {
+    *p++ = '-';
+  }
+  const int e = c.poryadok;
+  if (e < -4 || e >= DIGITS) {
+    *p++ = d[0];
+    if (n > 1) {
+      *p++ = '.';
+      p = std::copy(d.begin() + 1, d.begin() + static_cast<std::ptrdiff_t>(n),
+                    p);
+    }
+    *p++ = 'e';
+    *p++ = e < 0 ? '-' : '+';
+    const int m = std::abs(e);
+    if (m >= 100) {
+      *p++ = static_cast<char>('0' + m / 100);
+    }
+    *p++ = static_cast<char>('0' + m / 10 % 10);
+    *p++ = static_cast<char>('0' + m % 10);
+  } else if (e >= 0) {
+    const auto whole = static_cast<std::size_t>(e) + 1;
+    p = std::copy(d.begin(), d.begin() + static_cast<std::ptrdiff_t>(whole), p);
+    if (n > whole) {
+      *p++ = '.';
+      p = std::copy(d.begin() + static_cast<std::ptrdiff_t>(whole),
+                    d.begin() + static_cast<std::ptrdiff_t>(n), p);
+    }
+  } else {
+    *p++ = '0';
+    *p++ = '.';
+    p = std::fill_n(p, -e - 1, '0');
+    p = std::copy(d.begin(), d.begin() + static_cast<std::ptrdiff_t>(n), p);
+  }
+  Until(t, p);
+}
+
 // What was written from `start` on, left-aligned in the field's width.
 void Vyrovnyat(Tekst& t, std::size_t start, const Pole& pole) {
   const std::size_t shown = t.n - start;
@@ -119,11 +248,7 @@ void Chislo(Tekst& t, double x, const Pole& pole) {
   } else if (pole.vid == 'v') {
     Kratchaishee(t, x);
   } else {
-    const auto [end, error] = std::to_chars(Start(t), Limit(t), x,
-                                            std::chars_format::general, DIGITS);
-    if (error == std::errc()) {
-      Until(t, end);
-    }
+    Obshchee(t, x);
   }
   std::replace(t.bytes.data() + start, Start(t), '.', ',');
   Vyrovnyat(t, start, pole);
@@ -178,6 +303,14 @@ void Tochno(Tekst& t, T x, Format format) {
   if (!std::isfinite(x)) {
     Dobavit(t, NeChislo(x, format));
     return;
+  }
+  // A float is written by the program's own shortest writer, which needs
+  // room for the longest.
+  if constexpr (std::is_same_v<T, float>) {
+    if (Limit(t) - Start(t) >= static_cast<std::ptrdiff_t>(KRATKO_FLOAT)) {
+      Until(t, Kratko(Start(t), x));
+      return;
+    }
   }
   const auto [end, error] = std::to_chars(Start(t), Limit(t), x);
   if (error == std::errc()) {

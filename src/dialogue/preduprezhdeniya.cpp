@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdio>
 
 #include "../arithmetic/arithmetic.h"
@@ -132,9 +133,18 @@ void Citata(Tekst& t, std::string_view s, bool bolshe) {
   bolshe = bolshe || fit < s.size();
   s = s.substr(0, fit);
   while (!s.empty()) {
-    const std::size_t n = Utf8(s);
-    Simvol(t, s, n);
-    s.remove_prefix(std::max<std::size_t>(n, 1));
+    // A run of printable ASCII shows as it is.
+    const std::size_t plain = static_cast<std::size_t>(
+        std::find_if(s.begin(), s.end(),
+                     [](char ch) { return ch <= ' ' || ch >= '\x7F'; }) -
+        s.begin());
+    Dobavit(t, s.substr(0, plain));
+    s.remove_prefix(plain);
+    if (!s.empty()) {
+      const std::size_t n = Utf8(s);
+      Simvol(t, s, n);
+      s.remove_prefix(std::max<std::size_t>(n, 1));
+    }
   }
   if (bolshe) {
     Dobavit(t, MORE);
@@ -146,49 +156,71 @@ namespace {
 // The warning for characters past the 80th says how many a line keeps.
 static_assert(LLL - 1 == 80 && PAST_80.find(" 80 ") != std::string_view::npos);
 
-// Which of the noted bytes a warning quotes.
-enum class Vid {
-  Otbros,  // the characters the reader does not keep
-  Sverh,   // those past the 80th
-  Vse,     // all, with the characters kept before a w in their places
-};
-
-// The bytes of that kind in the order they were typed: for Vid::Vse with
-// `kept`, what the line kept, among them.
+// The noted bytes of a w line in the order they were typed, with what the
+// line kept, `kept`, and the characters past the 80th in their places.
 struct Vyborka {
-  std::array<char, LLL - 1 + SHOWN> bytes;
+  std::array<char, LLL - 1 + 2 * SHOWN> bytes;
   std::size_t n = 0;
 };
-Vyborka Vybrat(const Zametki& z, Vid vid, std::string_view kept = {}) {
+Vyborka Vse(const Zametki& z, std::string_view kept) {
   Vyborka v;
+  const std::size_t taken = kept.size() + z.n_sverh;
+  const auto vzyat = [&](std::size_t k) {
+    return k < kept.size() ? kept[k] : z.sverh[k - kept.size()];
+  };
   std::size_t k = 0;
   for (std::size_t i = 0; i < z.n; ++i) {
-    const bool sverh = z.pered[i] == Zametki::SVERH;
-    if ((vid == Vid::Otbros && sverh) || (vid == Vid::Sverh && !sverh)) {
-      continue;
-    }
-    const std::size_t pered = std::min<std::size_t>(z.pered[i], kept.size());
-    for (; k < pered; ++k) {
-      v.bytes[v.n++] = kept[k];
+    for (; k < std::min<std::size_t>(z.pered[i], taken); ++k) {
+      v.bytes[v.n++] = vzyat(k);
     }
     v.bytes[v.n++] = z.otbros[i];
   }
-  for (; k < kept.size(); ++k) {
-    v.bytes[v.n++] = kept[k];
+  for (; k < taken; ++k) {
+    v.bytes[v.n++] = vzyat(k);
   }
   return v;
 }
 
+// Every warning starts so: the program's name, and which line or argument
+// it is about. Written by hand, each warning costs little more than its
+// bytes: a quarter of the lines of a batch may have one.
+constexpr std::string_view NACHALO = "rezonans: %s %d: ";
+static_assert(DROPPED.starts_with(NACHALO) && PAST_80.starts_with(NACHALO) &&
+              TAIL.starts_with(NACHALO) && W_AMONG.starts_with(NACHALO) &&
+              Q_AMONG.starts_with(NACHALO));
+constexpr std::string_view IMYA = NACHALO.substr(0, NACHALO.find('%'));
+constexpr std::string_view MEZHDU = " ";
+constexpr std::string_view POSLE = ": ";
+static_assert(NACHALO.substr(IMYA.size()) == "%s %d: " &&
+              MEZHDU == NACHALO.substr(IMYA.size() + 2, 1) &&
+              POSLE == NACHALO.substr(NACHALO.size() - 2));
+
+// The start of the warning `line` about line `stroka`, and its text up to
+// what it quotes, if anything; returns the rest of its text, after that.
+std::string_view Nachat(Tekst& tx, std::string_view line, std::string_view gde,
+                        int stroka) {
+  Dobavit(tx, IMYA);
+  Dobavit(tx, gde);
+  Dobavit(tx, MEZHDU);
+  std::array<char, 12> number;
+  const char* end = std::to_chars(number.begin(), number.end(), stroka).ptr;
+  Dobavit(tx, {number.data(), static_cast<std::size_t>(end - number.data())});
+  Dobavit(tx, POSLE);
+  line.remove_prefix(NACHALO.size());
+  const std::size_t quote = std::min(line.find("%s"), line.size());
+  Dobavit(tx, line.substr(0, quote));
+  return line.substr(std::min(quote + 2, line.size()));
+}
+
 // A warning that quotes bytes, when there are any.
-void Citirovat(Tekst& tx, std::string_view line, const Vyborka& v, bool bolshe,
-               std::string_view gde, int stroka) {
-  if (v.n == 0 && !bolshe) {
+void Citirovat(Tekst& tx, std::string_view line, std::string_view bytes,
+               bool bolshe, std::string_view gde, int stroka) {
+  if (bytes.empty() && !bolshe) {
     return;
   }
-  Tekst quoted;
-  Citata(quoted, {v.bytes.data(), v.n}, bolshe);
-  Pechat(tx, line,
-         {gde, stroka, std::string_view(quoted.bytes.data(), quoted.n)});
+  const std::string_view rest = Nachat(tx, line, gde, stroka);
+  Citata(tx, bytes, bolshe);
+  Dobavit(tx, rest);
 }
 
 }  // namespace
@@ -198,8 +230,9 @@ void Preduprezhdat(const Terminal& t, const Vhod& in, int tip, const char* str,
   const Zametki& z = in.zametki;
   // Of a q line only that it ended the input counts; of a w line, what it
   // kept goes with it.
-  const bool dropped = tip != 101 && (z.n > 0 || z.bolshe || z.bolshe_sverh ||
-                                      (tip == 100 && str[0] != '\0'));
+  const bool dropped =
+      tip != 101 && (z.n > 0 || z.n_sverh > 0 || z.bolshe || z.bolshe_sverh ||
+                     (tip == 100 && str[0] != '\0'));
   const std::string_view gde = GDE[in.args != nullptr ? 1 : 0];
   const std::string_view hvost = tip == 0 ? Hvost(str) : "";
   const bool odna = podskazat && tip == 0 && Metok(str) == 1;
@@ -208,18 +241,21 @@ void Preduprezhdat(const Terminal& t, const Vhod& in, int tip, const char* str,
   }
   Tekst tx;
   if (dropped && tip == 100) {
-    Citirovat(tx, W_AMONG, Vybrat(z, Vid::Vse, str), z.bolshe || z.bolshe_sverh,
+    const Vyborka v = Vse(z, str);
+    Citirovat(tx, W_AMONG, {v.bytes.data(), v.n}, z.bolshe || z.bolshe_sverh,
               gde, z.stroka);
   } else if (dropped) {
-    Citirovat(tx, DROPPED, Vybrat(z, Vid::Otbros), z.bolshe, gde, z.stroka);
-    Citirovat(tx, PAST_80, Vybrat(z, Vid::Sverh), z.bolshe_sverh, gde,
+    Citirovat(tx, DROPPED, {z.otbros.data(), z.n}, z.bolshe, gde, z.stroka);
+    Citirovat(tx, PAST_80, {z.sverh.data(), z.n_sverh}, z.bolshe_sverh, gde,
               z.stroka);
   }
   if (!hvost.empty()) {
-    Pechat(tx, TAIL, {gde, z.stroka, hvost});
+    const std::string_view rest = Nachat(tx, TAIL, gde, z.stroka);
+    Dobavit(tx, hvost);
+    Dobavit(tx, rest);
   }
   if (z.prervano) {
-    Pechat(tx, Q_AMONG, {gde, z.stroka});
+    Dobavit(tx, Nachat(tx, Q_AMONG, gde, z.stroka));
   }
   if (odna) {
     Dobavit(tx, ONE_ARGUMENT);

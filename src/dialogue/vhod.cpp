@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "dialogue.h"
@@ -30,15 +31,45 @@ bool SledZapis(Vhod& in) {
   return true;
 }
 
-// The first character other than a space, a tab or a line end.
+// A space, a tab or a line end.
+bool Pustoi(char ch) {
+  return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n';
+}
+
+// The first character other than those.
 const char* Nepustoi(const char* from, const char* to) {
-  return std::find_if(from, to, [](char ch) {
-    return ch != ' ' && ch != '\t' && ch != '\r' && ch != '\n';
-  });
+  return std::find_if(from, to, [](char ch) { return !Pustoi(ch); });
 }
 
 bool EstTekst(const char* from, const char* to) {
   return Nepustoi(from, to) != to;
+}
+
+// What is seen of the input after a q, looked through a piece at a time.
+struct Prosmotr {
+  Ostatok o;
+  bool line_ended = false;
+  // Bytes looked through.
+  std::size_t seen = 0;
+};
+
+// Looks through the next piece; true once it is known what follows on the
+// line and after it, and where the line ends.
+bool Prosmotret(Prosmotr& p, const char* from, const char* to) {
+  for (const char* c = from; c != to; ++c) {
+    ++p.seen;
+    if (*c == '\n' && !p.line_ended) {
+      p.line_ended = true;
+      p.o.do_konca = static_cast<std::ptrdiff_t>(p.seen);
+    } else if (!p.o.dalshe && !Pustoi(*c)) {
+      p.o.dalshe = true;
+      p.o.v_stroke = !p.line_ended;
+    }
+    if (p.o.dalshe && p.line_ended) {
+      return true;
+    }
+  }
+  return false;
 }
 
 // An argument's line ends, if any, are passed over: the rest of it is the
@@ -67,20 +98,28 @@ bool Dalshe(Vhod& in) {
   return more;
 }
 
-Ostatok Ostalos(Vhod& in) {
+Ostatok Ostalos(const Vhod& in) {
   if (in.args != nullptr) {
     return OstalosArgumentov(in);
   }
-  bool line_ended = false;
-  for (;;) {
-    const char* next = Nepustoi(in.pos, in.end);
-    line_ended = line_ended || std::find(in.pos, next, '\n') != next;
-    if (next != in.end) {
-      return {!line_ended, true};
-    }
-    if (in.terminal == nullptr ||
-        !TerminalReadOn(*in.terminal, &in.pos, &in.end)) {
-      return {};
-    }
+  Prosmotr p;
+  if (!Prosmotret(p, in.pos, in.end) && in.terminal != nullptr) {
+    const auto hand = static_cast<std::size_t>(in.end - in.pos);
+    std::array<char, 4096> look;
+    std::size_t k = 0;
+    do {
+      k = TerminalPeek(*in.terminal, p.seen - hand, look.data(), look.size());
+    } while (k > 0 && !Prosmotret(p, look.data(), look.data() + k));
+    p.o.dalshe = p.o.dalshe || TerminalWaiting(*in.terminal);
+  }
+  if (!p.line_ended) {
+    p.o.do_konca = static_cast<std::ptrdiff_t>(p.seen);
+  }
+  return p.o;
+}
+
+void Ostavit(const Vhod& in, const Ostatok& o) {
+  if (in.terminal != nullptr) {
+    TerminalLeave(*in.terminal, o.do_konca - (in.end - in.pos));
   }
 }

@@ -35,13 +35,24 @@ static_assert(std::all_of(sim.begin(), sim.end(), [](char ch) {
   return PRIEM[static_cast<unsigned char>(ch)] != 0;
 }));
 
+// The kept characters that are no command.
+constexpr std::array<bool, 256> OBYCHNYE = [] {
+  std::array<bool, 256> t{};
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    t[i] = PRIEM[i] != 0 && PRIEM[i] != 'w' && PRIEM[i] != 'q';
+  }
+  return t;
+}();
+static_assert(!OBYCHNYE['\n'] && !OBYCHNYE['w'] && OBYCHNYE[',']);
+
 // A byte-order mark at the very start of the input says only that the text
 // is UTF-8.
 constexpr std::string_view BOM = "\xEF\xBB\xBF";
 
-// The next character, or EOF at the end of the input.
+// The next character, or EOF at the end of the input. An end of input is
+// final wherever it came: nothing is read after it.
 int Sled(Vhod& in) {
-  if (in.pos == in.end && !Dalshe(in)) {
+  if (in.pos == in.end && (in.konec || !Dalshe(in))) {
     return EOF;
   }
   const int ch = static_cast<unsigned char>(*in.pos++);
@@ -60,16 +71,26 @@ void Vernut(Vhod& in, int ch) {
 // What separates, and is never worth a warning.
 bool Probel(int ch) { return ch == ' ' || ch == '\t' || ch == '\r'; }
 
-// Notes a dropped byte and how many characters the line kept before it
-// (SVERH for a character past the 80th), while there is room.
-void Otbrosit(Vhod& in, int ch, std::uint8_t pered) {
+// Notes a dropped byte and how many characters the line took before it,
+// kept or past the 80th, while there is room.
+void Otbrosit(Vhod& in, int ch, std::size_t j) {
   Zametki& z = in.zametki;
   if (z.n == z.otbros.size()) {
-    (pered == Zametki::SVERH ? z.bolshe_sverh : z.bolshe) = true;
+    z.bolshe = true;
     return;
   }
   z.otbros[z.n] = static_cast<char>(ch);
-  z.pered[z.n++] = pered;
+  z.pered[z.n++] = static_cast<std::uint8_t>(j + z.n_sverh);
+}
+
+// Notes a character past the 80th, while there is room.
+void Sverh(Vhod& in, int ch) {
+  Zametki& z = in.zametki;
+  if (z.n_sverh == z.sverh.size()) {
+    z.bolshe_sverh = true;
+    return;
+  }
+  z.sverh[z.n_sverh++] = static_cast<char>(ch);
 }
 
 // Passes over a byte-order mark at the start of the input, wherever the
@@ -88,9 +109,10 @@ std::size_t Metka(Vhod& in) {
 }
 
 // A q ended the input: whether it stood among other characters of its line
-// and more input was at hand after it.
-bool Prervano(Vhod& in, bool drugie) {
+// and more input was at hand after it. The input after its line is left.
+bool Prervano(const Vhod& in, bool drugie) {
   const Ostatok o = Ostalos(in);
+  Ostavit(in, o);
   return (drugie || o.v_stroke) && o.dalshe;
 }
 
@@ -112,6 +134,7 @@ int Vvod(Vhod& in, char (&str)[LLL]) {
   // The bytes noted are those before n: nothing else needs clearing.
   Zametki& z = in.zametki;
   z.n = 0;
+  z.n_sverh = 0;
   z.bolshe = false;
   z.bolshe_sverh = false;
   z.prervano = false;
@@ -130,6 +153,16 @@ int Vvod(Vhod& in, char (&str)[LLL]) {
     }
   }
   for (;;) {
+    // The characters most of a line is: kept, no command, within the 80,
+    // and in hand. They are taken in a run, as the loop below would take
+    // them one by one.
+    const char* run = in.pos;
+    while (in.pos != in.end && j < LLL - 1 &&
+           OBYCHNYE[static_cast<unsigned char>(*in.pos)]) {
+      str[j++] = *in.pos++;
+    }
+    typed = typed || in.pos != run;
+    drugie = drugie || in.pos != run;
     const int ch = Sled(in);
     if (ch == '\n' || (ch == EOF && typed)) {
       str[j] = '\0';
@@ -145,7 +178,7 @@ int Vvod(Vhod& in, char (&str)[LLL]) {
     const char kept = PRIEM[static_cast<std::size_t>(ch)];
     if (kept == 0) {
       if (!Probel(ch)) {
-        Otbrosit(in, ch, static_cast<std::uint8_t>(j));
+        Otbrosit(in, ch, static_cast<std::size_t>(j));
         drugie = true;
       }
       continue;
@@ -158,7 +191,7 @@ int Vvod(Vhod& in, char (&str)[LLL]) {
       if (after == '\r') {
         Vzyat(in, '\n');
       } else if (after != '\n' && after != EOF && !Probel(after)) {
-        Otbrosit(in, after, static_cast<std::uint8_t>(j));
+        Otbrosit(in, after, static_cast<std::size_t>(j));
       }
       return 100;
     }
@@ -170,7 +203,7 @@ int Vvod(Vhod& in, char (&str)[LLL]) {
     if (j < LLL - 1) {
       str[j++] = static_cast<char>(ch);
     } else {
-      Otbrosit(in, ch, Zametki::SVERH);
+      Sverh(in, ch);
     }
   }
 }

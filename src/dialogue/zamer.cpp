@@ -43,7 +43,7 @@ void Zapisat(Tekst& tx, const Izmerenie& m, Format format) {
 // Every entry is read before anything is answered: the readings are two
 // only when the input holds no third. A line that keeps nothing is no
 // entry, nor is a w line.
-int Zamer(const Terminal& t, Vhod& in, const Parametry& p) {
+int Zamer(Terminal& t, Vhod& in, const Parametry& p) {
   char str[3][LLL];
   Izmerenie m;
   Tekst oshibki;
@@ -88,6 +88,6 @@ int Zamer(const Terminal& t, Vhod& in, const Parametry& p) {
   m.katushka = Izmerit(m.C[0], m.F[0], m.C[1], m.F[1]);
   Tekst tx;
   Zapisat(tx, m, p.format);
-  std::fwrite(tx.bytes.data(), 1, tx.n, t.out);
-  return std::fflush(t.out) != 0 || std::ferror(t.out) != 0 ? WriteFailed() : 0;
+  Write(t, {tx.bytes.data(), tx.n});
+  return !Flush(t) || std::ferror(t.out) != 0 ? WriteFailed() : 0;
 }

@@ -22,6 +22,10 @@ struct Terminal {
   int error;
   // A file or a pipe is read a chunk at a time.
   char buffer[16384];
+  // How much output the output's buffer holds before it goes out, and how
+  // much it may hold now: Write knows when output will go out.
+  std::size_t room = BUFSIZ;
+  std::size_t held = 0;
 };
 
 // What a session reads of standard input.
@@ -42,17 +46,40 @@ Terminal TerminalOpen(Input input);
 // Gives the console back as the session found it.
 void TerminalClose(const Terminal& t);
 
-// Puts out everything written so far, answers and warnings, then takes in
+// Writes output: an answer, the menu, a header. Whenever output goes out,
+// the warnings written before it have gone out first, so that on another
+// file too none comes after the answer it belongs to; the output goes out
+// when it fills its buffer.
+void Write(Terminal& t, std::string_view bytes);
+
+// Puts out the warnings, then the output; false when the output failed.
+bool Flush(Terminal& t);
+
+// Puts out everything written so far, warnings and answers, then takes in
 // more of standard input: the next line the editor returns, or what one read
 // of a file, a pipe or a console gives. False at the end of the input or when
 // it failed (then `error` says why).
 bool TerminalRead(Terminal& t, const char** begin, const char** end);
 
-// Takes in more of standard input only if it is there without waiting: of
-// a regular file the next piece always, of a pipe or a terminal what has
-// arrived; nothing in the dialogue at a terminal, whose lines are the
-// editor's. False when there is no more at hand.
-bool TerminalReadOn(Terminal& t, const char** begin, const char** end);
+// What follows the input taken in, told without taking any of it: another
+// reader (the shell, a program after this one) has all of it.
+//
+// Copies to `to` up to `n` bytes of standard input from `skip` bytes past
+// what was taken in, where the input can be looked at in place: a regular
+// file. Returns how many; 0 at its end, and where it cannot be looked at so.
+std::size_t TerminalPeek(Terminal& t, std::size_t skip, char* to,
+                         std::size_t n);
+
+// Whether more of standard input waits where it cannot be looked at in
+// place: of a pipe, whether any has arrived. Never at a terminal, whose next
+// line is the shell's, nor of a regular file, which TerminalPeek looks at.
+bool TerminalWaiting(const Terminal& t);
+
+// Leaves standard input to whoever reads it after the session: a regular
+// file's offset `used` bytes past what was taken in (before it when
+// negative), just past the last byte the session used. Of a pipe or a
+// terminal what was taken in is gone.
+void TerminalLeave(Terminal& t, std::ptrdiff_t used);
 
 // Writes a warning about the input where it keeps its place among the
 // answers written so far and those that follow.

@@ -86,9 +86,12 @@ void UserLocale() {
 
 // Standard output that is no terminal is written in large pieces: a pipe or
 // /dev/null would get 4 KiB at a time. Standard error in a file of its own
-// is kept back as well, and both go out before each read of the input.
-char out_buffer[65536];
-char err_buffer[16384];
+// is kept back as well, and goes out before standard output does: then
+// each piece of standard output costs a write of the warnings too, and the
+// pieces are four times as large.
+constexpr std::size_t PIECE = 65536;
+char out_buffer[4 * PIECE];
+char err_buffer[PIECE];
 
 // Standard output and standard error are one file (2>&1): written through
 // one stream, the warnings keep their place among the answers.
@@ -99,6 +102,13 @@ bool OneFile() {
          out.st_dev == err.st_dev && out.st_ino == err.st_ino;
 }
 
+// Standard input is a regular file: it can be looked at in place, and its
+// offset moved.
+bool RegularInput() {
+  struct stat in {};
+  return fstat(STDIN_FILENO, &in) == 0 && S_ISREG(in.st_mode);
+}
+
 }  // namespace
 
 Terminal TerminalOpen(Input input) {
@@ -107,14 +117,13 @@ Terminal TerminalOpen(Input input) {
   std::signal(SIGPIPE, SIG_IGN);
   std::signal(SIGXFSZ, SIG_IGN);
   const bool screen = isatty(STDOUT_FILENO) != 0;
-  if (screen) {
-    std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
-  } else {
-    std::setvbuf(stdout, out_buffer, _IOFBF, sizeof out_buffer);
-  }
   const bool interactive =
       input == Input::Dialogue && isatty(STDIN_FILENO) != 0 && screen;
   std::FILE* warnings = OneFile() ? stdout : stderr;
+  const std::size_t room = screen               ? BUFSIZ
+                           : warnings == stdout ? PIECE
+                                                : sizeof out_buffer;
+  std::setvbuf(stdout, screen ? nullptr : out_buffer, _IOFBF, room);
   if (interactive) {
     UserLocale();
     SignalsOpen(STDIN_FILENO);
@@ -123,7 +132,9 @@ Terminal TerminalOpen(Input input) {
     std::setvbuf(stderr, err_buffer, _IOFBF, sizeof err_buffer);
   }
   keyboard = !editing && isatty(STDIN_FILENO) != 0;
-  return {stdout, warnings, interactive, screen, 0, {}};
+  Terminal t{stdout, warnings, interactive, screen, 0, {}};
+  t.room = room;
+  return t;
 }
 
 void TerminalClose(const Terminal& t) {
@@ -131,9 +142,23 @@ void TerminalClose(const Terminal& t) {
   std::fflush(t.warnings);
 }
 
-bool TerminalRead(Terminal& t, const char** begin, const char** end) {
-  std::fflush(t.out);
+void Write(Terminal& t, std::string_view bytes) {
+  // One stream for both keeps them in order by itself.
+  if (t.warnings != t.out && t.held + bytes.size() > t.room) {
+    Flush(t);
+  }
+  t.held += bytes.size();
+  std::fwrite(bytes.data(), 1, bytes.size(), t.out);
+}
+
+bool Flush(Terminal& t) {
   std::fflush(t.warnings);
+  t.held = 0;
+  return std::fflush(t.out) == 0;
+}
+
+bool TerminalRead(Terminal& t, const char** begin, const char** end) {
+  Flush(t);
   if (editing) {
     return EditorLine(begin, end, t.error);
   }
@@ -161,7 +186,7 @@ bool TerminalRead(Terminal& t, const char** begin, const char** end) {
       n = DropEscapes(t.buffer, n);
     }
     if (aside) {
-      std::fwrite(t.buffer, 1, n, t.out);
+      Write(t, {t.buffer, n});
     }
     if (n > 0) {
       *begin = t.buffer;
@@ -171,23 +196,29 @@ bool TerminalRead(Terminal& t, const char** begin, const char** end) {
   }
 }
 
-bool TerminalReadOn(Terminal& t, const char** begin, const char** end) {
-  // A regular file is always ready: reading it never waits.
-  pollfd p{STDIN_FILENO, POLLIN, 0};
-  if (t.interactive || poll(&p, 1, 0) <= 0) {
-    return false;
+std::size_t TerminalPeek(Terminal& /*t*/, std::size_t skip, char* to,
+                         std::size_t n) {
+  const off_t at = lseek(STDIN_FILENO, 0, SEEK_CUR);
+  if (at < 0 || !RegularInput()) {
+    return 0;
   }
   ssize_t got = 0;
   do {
-    got = read(STDIN_FILENO, t.buffer, sizeof t.buffer);
+    got = pread(STDIN_FILENO, to, n, at + static_cast<off_t>(skip));
   } while (got < 0 && errno == EINTR);
-  if (got <= 0) {
-    return false;
+  return got > 0 ? static_cast<std::size_t>(got) : 0;
+}
+
+bool TerminalWaiting(const Terminal& /*t*/) {
+  pollfd p{STDIN_FILENO, POLLIN, 0};
+  return isatty(STDIN_FILENO) == 0 && !RegularInput() && poll(&p, 1, 0) > 0 &&
+         (p.revents & POLLIN) != 0;
+}
+
+void TerminalLeave(Terminal& /*t*/, std::ptrdiff_t used) {
+  if (used != 0 && RegularInput()) {
+    lseek(STDIN_FILENO, static_cast<off_t>(used), SEEK_CUR);
   }
-  const auto n = static_cast<std::size_t>(got);
-  *begin = t.buffer;
-  *end = t.buffer + (keyboard ? DropEscapes(t.buffer, n) : n);
-  return true;
 }
 
 void Warn(const Terminal& t, std::string_view text) {

@@ -37,9 +37,18 @@ void TerminalClose(const Terminal& t) {
   std::fflush(t.warnings);
 }
 
-bool TerminalRead(Terminal& t, const char** begin, const char** end) {
-  std::fflush(t.out);
+// The page keeps the two apart: neither's order by the other's matters.
+void Write(Terminal& t, std::string_view bytes) {
+  std::fwrite(bytes.data(), 1, bytes.size(), t.out);
+}
+
+bool Flush(Terminal& t) {
   std::fflush(t.warnings);
+  return std::fflush(t.out) == 0;
+}
+
+bool TerminalRead(Terminal& t, const char** begin, const char** end) {
+  Flush(t);
   if (input == input_end) {
     return false;
   }
@@ -49,11 +58,15 @@ bool TerminalRead(Terminal& t, const char** begin, const char** end) {
   return true;
 }
 
-// The page puts the whole input in hand at once.
-bool TerminalReadOn(Terminal& /*t*/, const char** /*begin*/,
-                    const char** /*end*/) {
-  return false;
+// The page puts the whole input in hand at once: nothing follows it.
+std::size_t TerminalPeek(Terminal& /*t*/, std::size_t /*skip*/, char* /*to*/,
+                         std::size_t /*n*/) {
+  return 0;
 }
+
+bool TerminalWaiting(const Terminal& /*t*/) { return false; }
+
+void TerminalLeave(Terminal& /*t*/, std::ptrdiff_t /*used*/) {}
 
 void Warn(const Terminal& t, std::string_view text) {
   std::fwrite(text.data(), 1, text.size(), t.warnings);

@@ -61,15 +61,22 @@ bool Typed(const INPUT_RECORD& r, bool down) {
          r.Event.KeyEvent.uChar.UnicodeChar != 0;
 }
 
-// Standard output that is no console is written in large pieces; standard
-// error in a file of its own is kept back as well, and both go out before
-// each read of the input.
-char out_buffer[65536];
-char err_buffer[16384];
+// Standard output that is no console is written in large pieces: a pipe or
+// NUL would get 4 KiB at a time. Standard error in a file of its own
+// is kept back as well, and goes out before standard output does: then
+// each piece of standard output costs a write of the warnings too, and the
+// pieces are four times as large.
+constexpr std::size_t PIECE = 65536;
+char out_buffer[4 * PIECE];
+char err_buffer[PIECE];
 
 HANDLE Handle(std::FILE* f) {
   return reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(f)));
 }
+
+// A file on a disk can be looked at in place: read, then the file pointer
+// set back.
+bool OnDisk() { return GetFileType(Handle(stdin)) == FILE_TYPE_DISK; }
 
 // Whether standard output and standard error are one file. The system tells
 // it of files on a disk only: of a pipe, a console or the NUL device it is
@@ -121,19 +128,20 @@ Terminal TerminalOpen(Input input) {
   }
   const bool dialogue = input == Input::Dialogue && console_in;
   const bool screen = IsConsole(_fileno(stdout));
-  if (screen) {
-    std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
-  } else {
-    std::setvbuf(stdout, out_buffer, _IOFBF, sizeof out_buffer);
-  }
   const Odin one = OneFile();
+  const std::size_t room = screen             ? BUFSIZ
+                           : one != Odin::Net ? PIECE
+                                              : sizeof out_buffer;
+  std::setvbuf(stdout, screen ? nullptr : out_buffer, _IOFBF, room);
   if (one == Odin::Net) {
     std::setvbuf(stderr, err_buffer, _IOFBF, sizeof err_buffer);
   }
   around = one == Odin::Neizvestno;
-  return {
+  Terminal t{
       stdout, one == Odin::Da ? stdout : stderr, dialogue && screen, screen, 0,
       {}};
+  t.room = room;
+  return t;
 }
 
 void TerminalClose(const Terminal& t) {
@@ -143,9 +151,25 @@ void TerminalClose(const Terminal& t) {
   }
 }
 
-bool TerminalRead(Terminal& t, const char** begin, const char** end) {
-  std::fflush(t.out);
+// The C runtime keeps the bytes as written in the buffer and makes CR LF
+// of a line end as it puts them out: a buffer of `room` holds that many.
+void Write(Terminal& t, std::string_view bytes) {
+  // One stream for both keeps them in order by itself.
+  if (t.warnings != t.out && t.held + bytes.size() > t.room) {
+    Flush(t);
+  }
+  t.held += bytes.size();
+  std::fwrite(bytes.data(), 1, bytes.size(), t.out);
+}
+
+bool Flush(Terminal& t) {
   std::fflush(t.warnings);
+  t.held = 0;
+  return std::fflush(t.out) == 0;
+}
+
+bool TerminalRead(Terminal& t, const char** begin, const char** end) {
+  Flush(t);
   const int n = _read(_fileno(stdin), t.buffer, sizeof t.buffer);
   if (n > 0) {
     *begin = t.buffer;
@@ -157,21 +181,34 @@ bool TerminalRead(Terminal& t, const char** begin, const char** end) {
   return false;
 }
 
-// A file is read on at once; of a pipe only what is in it now; a console
-// would wait for a line.
-bool TerminalReadOn(Terminal& t, const char** begin, const char** end) {
+std::size_t TerminalPeek(Terminal& /*t*/, std::size_t skip, char* to,
+                         std::size_t n) {
+  const int in = _fileno(stdin);
+  const long long at = _lseeki64(in, 0, SEEK_CUR);
+  if (at < 0 || !OnDisk() ||
+      _lseeki64(in, at + static_cast<long long>(skip), SEEK_SET) < 0) {
+    return 0;
+  }
+  const int got =
+      _read(in, to, static_cast<unsigned int>(std::min<std::size_t>(n, 65536)));
+  _lseeki64(in, at, SEEK_SET);
+  return got > 0 ? static_cast<std::size_t>(got) : 0;
+}
+
+// Of a pipe what is in it now, left in it; a console's next line is the
+// shell's.
+bool TerminalWaiting(const Terminal& /*t*/) {
   const HANDLE in = Handle(stdin);
-  const DWORD type = GetFileType(in);
   DWORD waiting = 0;
-  const bool ready =
-      type == FILE_TYPE_DISK ||
-      (type == FILE_TYPE_PIPE &&
-       PeekNamedPipe(in, nullptr, 0, nullptr, &waiting, nullptr) != 0 &&
-       waiting > 0);
-  const int n = ready ? _read(_fileno(stdin), t.buffer, sizeof t.buffer) : 0;
-  *begin = t.buffer;
-  *end = t.buffer + std::max(n, 0);
-  return n > 0;
+  return GetFileType(in) == FILE_TYPE_PIPE &&
+         PeekNamedPipe(in, nullptr, 0, nullptr, &waiting, nullptr) != 0 &&
+         waiting > 0;
+}
+
+void TerminalLeave(Terminal& /*t*/, std::ptrdiff_t used) {
+  if (used != 0 && OnDisk()) {
+    _lseeki64(_fileno(stdin), used, SEEK_CUR);
+  }
 }
 
 void Warn(const Terminal& t, std::string_view text) {

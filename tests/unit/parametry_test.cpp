@@ -80,6 +80,7 @@ struct Refused {
 const Refused REFUSED[] = {
     {{"--series=E12", "--tolerance=0"}, Oshibka::Dopusk, "0"},
     {{"--series=E12", "--tolerance=100"}, Oshibka::Dopusk, "100"},
+    {{"--series=E12", "--tolerance=150"}, Oshibka::Dopusk, "150"},
     {{"--series=E12", "--tolerance=-5"}, Oshibka::Dopusk, "-5"},
     {{"--series=E12", "--tolerance=1e3"}, Oshibka::Dopusk, "1e3"},
     {{"--series=E12", "--tolerance="}, Oshibka::Dopusk, ""},

@@ -481,6 +481,30 @@ const check = (name, ok, why) => {
   }
   check('person.tabs', lost.length === 0, `${lost.length} entries lost: ${lost.slice(0, 5).join(' ')}`);
 
+  // With storage at its quota, the entries typed in this tab come back by Up
+  // all the same, the newest first.
+  await evaluate(`(() => {
+    let n = 0;
+    for (let size = 1 << 20; size > 0; size >>= 1) {
+      try {
+        for (;;) {
+          localStorage.setItem('fill.' + n++, 'x'.repeat(size));
+        }
+      } catch {}
+    }
+  })()`);
+  const full = ['full1uL1nC', 'full2uL1nC', 'full3uL1nC'];
+  for (const line of full) {
+    await enter(line);
+  }
+  const back = [];
+  for (const _ of full) {
+    await key('ArrowUp', 38);
+    back.push(await evaluate("document.getElementById('entry').value"));
+  }
+  await evaluate("Object.keys(localStorage).filter((k) => k.startsWith('fill.')).forEach((k) => localStorage.removeItem(k))");
+  check('person.quota', JSON.stringify(back) === JSON.stringify([...full].reverse()), `Up gave ${JSON.stringify(back)}`);
+
   // Nothing but the page itself was asked for; no error of a script or on
   // the console.
   const requests = events.filter((e) => e.method === 'Network.requestWillBeSent' && e.params.request.url !== url);
