@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "arithmetic/diapazon.h"
 #include "dialogue/dialogue.h"
 #include "platform/terminal_web.h"
 
@@ -104,6 +105,36 @@ int rezonans_pokaz(int argc, std::size_t n) {
     return 1;
   }
   ZapisatPokaz(Reshit(str, p), stdout);
+  std::fflush(stdout);
+  return 0;
+}
+
+// The tuning range the `argc` words of a command line in `mesto` ask for
+// (--band, --variable, --stray, --coil, --trimmer, --padder, --series), `n`
+// bytes in all with their lengths, as the page shows it
+// (ZapisatDiapazonPokaz): returns 0 once it is written, the design or why
+// there is none. 2 for a value the program refuses, with the option's name,
+// a NUL and the page's words why (ZapisatOtkazDiapazona); 3 for words that
+// ask for no tuning range or that the page never gives, with nothing
+// written.
+int rezonans_diapazon(int argc, std::size_t /*n*/) {
+  std::vector<std::string> slova;
+  std::vector<char*> argv;
+  Slova(argc, slova, argv);
+  const Parametry p = Razbor(Chislo(argv), argv.data());
+  if (p.deistvie == Deistvie::Oshibka) {
+    Tekst t;
+    if (!ZapisatOtkazDiapazona(t, p.oshibka)) {
+      return 3;
+    }
+    Napisat({t.bytes.data(), t.n});
+    std::fflush(stdout);
+    return 2;
+  }
+  if (p.deistvie != Deistvie::Otvety || !p.diapazon) {
+    return 3;
+  }
+  ZapisatDiapazonPokaz(Sopryach(p.zadanie, p.ryad), stdout);
   std::fflush(stdout);
   return 0;
 }

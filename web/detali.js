@@ -6,37 +6,8 @@
 // each named for its row.
 const Detali = (slova) => {
   const $ = (id) => document.getElementById(id);
-  // Puts the rows in a table, each with its number first, changing only
-  // the cells that differ: a keystroke changes a few figures, not the
-  // table. Each cell carries its column's name for a narrow screen, where a
-  // row is shown as a list.
-  const fill = (table, rows) => {
-    const body = table.tBodies[0];
-    const names = [...table.tHead.rows[0].cells].map((th) => th.textContent);
-    while (body.rows.length > rows.length) {
-      body.deleteRow(-1);
-    }
-    rows.forEach((cells, i) => {
-      let tr = body.rows[i];
-      if (!tr) {
-        tr = body.insertRow();
-        const th = document.createElement('th');
-        th.scope = 'row';
-        th.textContent = String(i + 1);
-        tr.append(th);
-        cells.forEach(() => tr.insertCell());
-      }
-      cells.forEach((text, k) => {
-        const td = tr.cells[k + 1];
-        if (td.textContent !== text) {
-          td.textContent = text;
-        }
-        if (td.dataset.label !== names[k + 1]) {
-          td.dataset.label = names[k + 1];
-        }
-      });
-    });
-  };
+  // The rows of a table, each with its number first.
+  const fill = (table, rows) => zapolnit(table, rows.map((cells, i) => [String(i + 1), ...cells]));
   const percent = (d) => `${d} %`;
   const tolerance = (otvet) => `±${otvet.tolerance} %`;
 

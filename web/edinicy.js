@@ -1,18 +1,16 @@
 // A field of the page that holds a quantity, with the list of its units
-// (#ID and #ID-prefix): the same for every quantity, by its kind (henry,
+// (#ID and #ID-prefix, or the list `spisok`): the same for every quantity, by its kind (henry,
 // farad, hertz, ohm, percent, number), whose units, reading and texts the
 // core gives. The field has a unit of its own, the one the user last chose
 // or typed (at first `own`): the core reads the field's text in it where the
 // text names none, and the list follows a unit typed. A value the core
 // computed is shown as the core wrote it, in the prefix that reads best, or
 // in the field's own unit when asked.
-const Edinicy = (yadro, spravka) => (id, rod, own) => {
+const Edinicy = (yadro, spravka) => (id, rod, own, spisok = `${id}-prefix`) => {
   const input = document.getElementById(id);
-  const list = document.getElementById(`${id}-prefix`);
+  const list = document.getElementById(spisok);
   const units = spravka.kinds[rod];
-  for (const u of units) {
-    list?.add(new Option(u.s, u.p));
-  }
+  list?.replaceChildren(...units.map((u) => new Option(u.s, u.p)));
   const f = {
     input,
     list,

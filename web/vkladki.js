@@ -1,5 +1,6 @@
 // The page's views as tabs, one shown at a time: a click or Enter opens
-// one, the arrow keys move between them.
+// one, the arrow keys move between them. Returns what opens the tab of a
+// view by its panel's id.
 const Vkladki = () => {
   const tabs = [...document.querySelectorAll('[role="tab"]')];
   const open = (tab) => {
@@ -21,4 +22,10 @@ const Vkladki = () => {
       }
     });
   }
+  return (panel) => {
+    const tab = tabs.find((t) => t.getAttribute('aria-controls') === panel);
+    if (tab) {
+      open(tab);
+    }
+  };
 };

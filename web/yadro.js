@@ -193,5 +193,19 @@ const Yadro = async () => {
     return { t, p: prefix, s };
   };
 
-  return { run, words, session, vvod, nadpisi, poyasnenie, pokaz, spravochnik, chitat, tekst };
+  // The tuning range the command line's words ask for (--band, --variable,
+  // --stray, --coil, --trimmer, --padder, --series), as the page shows it:
+  // the core's record, its design or why there is none; { option, why },
+  // the option whose value the program refuses and the page's words why;
+  // null for words that ask for no tuning range.
+  const diapazon = (words) => {
+    const result = call(words, '', (n) => core.rezonans_diapazon(words.length, n));
+    if (result === 2) {
+      const [option, why] = text(1).split('\0');
+      return { option, why };
+    }
+    return result === 0 ? JSON.parse(text(1)) : null;
+  };
+
+  return { run, words, session, vvod, nadpisi, poyasnenie, pokaz, spravochnik, chitat, tekst, diapazon };
 };

@@ -185,3 +185,16 @@ struct Katushka {
   double parazit;
 };
 Katushka Izmerit(double c1, double f1, double c2, double f2);
+// A linear axis over the values from `ot` to `doo`: round values a step of
+// 1, 2 or 5 times a power of ten apart, from the greatest at or below `ot`
+// to the least at or above `doo`, the finest step that takes at most
+// RAZMETKA - 1 of them.
+constexpr std::size_t RAZMETKA = 9;
+struct Razmetka {
+  std::array<double, RAZMETKA> x{};
+  std::size_t n = 0;
+};
+
+// Marks out the axis; false, with nothing written, where `ot` and `doo` are
+// not finite with `doo` above `ot`.
+bool Razmetit(double ot, double doo, Razmetka& r);

@@ -58,3 +58,30 @@ bool Postroit(float l, float c, float f, Grafik& g) {
   g = p;
   return true;
 }
+
+bool Razmetit(double ot, double doo, Razmetka& r) {
+  if (!std::isfinite(ot) || !std::isfinite(doo) || !(doo > ot)) {
+    return false;
+  }
+  // The power of ten at or below the step that would take them all: its
+  // step of 1 may take more, its 20 never does.
+  const double e =
+      std::pow(10.0, std::floor(std::log10((doo - ot) / (RAZMETKA - 1))));
+  for (const double m : {1.0, 2.0, 5.0, 10.0, 20.0}) {
+    const double shag = m * e;
+    const double pervyi = std::floor(ot / shag);
+    const double poslednii = std::ceil(doo / shag);
+    // At least two marks; a span too narrow for the double's own steps at
+    // these values has none.
+    if (poslednii > pervyi && poslednii - pervyi < RAZMETKA) {
+      Razmetka p;
+      p.n = static_cast<std::size_t>(poslednii - pervyi) + 1;
+      for (std::size_t i = 0; i < p.n; ++i) {
+        p.x[i] = (pervyi + static_cast<double>(i)) * shag;
+      }
+      r = p;
+      return true;
+    }
+  }
+  return false;
+}

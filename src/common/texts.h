@@ -426,6 +426,27 @@ constexpr std::array<std::string_view, 3> VNE_PREDELOV{
 constexpr std::string_view PADDER_LISHNII =
     "сопрягающий не нужен: полосу перекрывает переменный без него\n";
 
+// The tuning range on the page: the range of each part and why there is
+// no design, with each value as the page writes it (the reasons as the
+// report's); the words why the command line refuses a value a field gave:
+// the ends of the band, of the variable, a number too long for it.
+constexpr std::string_view POKAZ_OT_DO = "от %s до %s";
+constexpr std::string_view POKAZ_TRIMMER = "от 0 до %s";
+constexpr std::string_view POKAZ_PADDER = "от %s и больше или без него";
+constexpr std::string_view POKAZ_NE_NUZHEN = "не нужен";
+constexpr std::string_view POKAZ_NEVOZMOZHNO =
+    "переменный с паразитной ёмкостью перекрывает только от %s до %s";
+constexpr std::array<std::string_view, 3> POKAZ_VNE_PREDELOV{
+    "катушка вне пределов, от %s до %s",
+    "подстроечный вне пределов, от 0 до %s",
+    "сопрягающий вне пределов, от %s и больше",
+};
+constexpr std::string_view OTKAZ_POLOSY =
+    "концы полосы - две разные частоты больше 0";
+constexpr std::string_view OTKAZ_PEREMENNOGO =
+    "концы переменного - две разные ёмкости больше 0";
+constexpr std::string_view OTKAZ_CHISLA = "слишком длинное число для программы";
+
 // The fields of a record of the tuning range for programs: the kind of
 // record (the design, or a circuit of standard parts), the band and the
 // variable asked, the strays, the circuit's parts, the band it tunes, and
@@ -479,7 +500,7 @@ struct Nadpis {
   std::string_view mesto;
   std::string_view tekst;
 };
-constexpr std::array<Nadpis, 52> NADPISI{{
+constexpr std::array<Nadpis, 77> NADPISI{{
     {"title", "Резонанс LC-контура"},
     {"entry", "Данные"},
     {"keys",
@@ -544,8 +565,38 @@ constexpr std::array<Nadpis, 52> NADPISI{{
     {"chart-range", "значения за пределами чисел программы"},
     {"xl", "X_L катушки"},
     {"xc", "X_C конденсатора"},
+    // The tuning range: its tab, its fields, the part chosen, its tables,
+    // what it has computed and its dial.
+    {"range", "Диапазон"},
+    {"range-intro",
+     "Катушка, подстроечный конденсатор параллельно и сопрягающий "
+     "последовательно с переменным, с которыми переменный конденсатор "
+     "перекрывает полосу. Концы - в любом порядке."},
+    {"band-from", "Полоса от"},
+    {"band-to", "Полоса до"},
+    {"variable-min", "Переменный от"},
+    {"variable-max", "Переменный до"},
+    {"range-stray", "Паразитная ёмкость"},
+    {"fixed", "Задана деталь"},
+    {"fixed-none", "никакая: без сопрягающего"},
+    {"coil", "Катушка L"},
+    {"trimmer", "Подстроечный Ct"},
+    {"padder", "Сопрягающий Cp"},
+    {"fixed-value", "Значение заданной детали"},
+    {"limits", "Пределы"},
+    {"design", "Расчёт"},
+    {"tuned", "Настройка"},
+    {"covering", "Перекрытие"},
+    {"covers", PEREKRYVAET},
+    {"short", NE_PEREKRYVAET},
+    {"no-padder", "нет"},
+    {"no-trimmer", "не нужен: и без него нижний край ниже полосы"},
+    {"range-enter", "Заполните полосу и переменный конденсатор."},
+    {"dial", "Шкала: частота по ходу переменного конденсатора, от 0 до 100 %"},
+    {"dial-band", "края полосы отмечены:"},
+    {"dial-none", "Шкалы нет:"},
 }};
-static_assert(NADPISI.back().mesto == "xc", "a place is missing");
+static_assert(NADPISI.back().mesto == "dial-none", "a place is missing");
 
 // The page's fields and their units. Texts that hold characters the Windows
 // console's encoding lacks are UTF-8 literals: the page is UTF-8 whatever

@@ -304,6 +304,23 @@ void ZagolovokDiapazonaCsv(Tekst& t);
 void ZapisatDiapazonCsv(Tekst& t, const Sopryazhenie& o, std::size_t i);
 void ZapisatDiapazonJson(Tekst& t, const Sopryazhenie& o, std::size_t i);
 
+// The tuning range as the page shows it, one JSON object: what was asked,
+// whether there is a design ("design", "impossible" or "outside") and the
+// page's words why there is none; the range of each part, each with its
+// text; the design and, with a series, the circuits of standard parts, each
+// with its parts, the band it tunes, whether that covers the band asked and
+// its dial (the frequency at each tenth of the travel); and the round
+// frequencies of the dial's picture. Every value with its text as the page
+// writes it (ZnachenieStranicy).
+void ZapisatDiapazonPokaz(const Sopryazhenie& o, std::FILE* out);
+
+// What the page says of a value of its tuning range the command line
+// refuses, by what was wrong (`o`): the option's name (band, variable,
+// stray, coil, trimmer, padder, series), a NUL and the page's words why.
+// False, with nothing written, for anything else: the page gives no such
+// command line.
+bool ZapisatOtkazDiapazona(Tekst& t, Oshibka o);
+
 // Why there is no design, in words, the line ended: the band the variable
 // covers, or the range of the part chosen.
 void ZapisatProval(Tekst& t, const Sopryazhenie& o);
@@ -338,6 +355,18 @@ Napisano Inzhenerno(Tekst& t, double x, const Rod& rod, const Pristavka* v,
 // What Inzhenerno wrote of a value, `chislo`, with its prefix and the unit
 // of `rod` after a space (750,264 кГц); a word alone.
 void SEdinicei(Tekst& t, std::string_view chislo, Napisano n, const Rod& rod);
+
+// A value of `rod` in a record of the page's, without its braces: "x", the
+// value as the shortest text that reads back as the same float (or
+// double); "t", its number as Inzhenerno writes it; "p", that prefix's
+// letter; "s", the number with the unit (SEdinicei).
+void ZnachenieStranicy(Tekst& t, float x, const Rod& rod);
+void ZnachenieStranicy(Tekst& t, double x, const Rod& rod);
+
+// Two values of `rod`, the ends of a band or a range, as the page writes
+// them, in `a` and `b`: the first without its unit where both take the same
+// prefix (6,67388 and 8,15697 МГц), else each with its own.
+void DvaZnacheniya(Tekst& a, Tekst& b, double ot, double doo, const Rod& rod);
 
 // What the page's field of `rod` holds, read from its text `tekst`: the
 // number with the prefix and unit written after it, in the letter code of

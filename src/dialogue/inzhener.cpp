@@ -179,3 +179,43 @@ void SEdinicei(Tekst& t, std::string_view chislo, Napisano n, const Rod& rod) {
     Dobavit(t, rod.edinica);
   }
 }
+
+namespace {
+
+// The value as read back: a float's own shortest text for a float.
+template <typename T>
+void ZnachenieKak(Tekst& t, T x, const Rod& rod) {
+  Dobavit(t, "\"x\":");
+  Tochno(t, x, Format::Json);
+  Dobavit(t, ",\"t\":\"");
+  const std::size_t start = t.n;
+  const Napisano n = Inzhenerno(t, x, rod, nullptr);
+  const std::string_view chislo(t.bytes.data() + start, t.n - start);
+  Pechat(t, "\",\"p\":\"%s\",\"s\":\"", {n.pristavka->bukva});
+  SEdinicei(t, chislo, n, rod);
+  Dobavit(t, "\"");
+}
+
+}  // namespace
+
+void ZnachenieStranicy(Tekst& t, float x, const Rod& rod) {
+  ZnachenieKak(t, x, rod);
+}
+
+void ZnachenieStranicy(Tekst& t, double x, const Rod& rod) {
+  ZnachenieKak(t, x, rod);
+}
+
+void DvaZnacheniya(Tekst& a, Tekst& b, double ot, double doo, const Rod& rod) {
+  Tekst c;
+  const Napisano n_ot = Inzhenerno(c, ot, rod, nullptr);
+  const std::size_t mid = c.n;
+  const Napisano n_do = Inzhenerno(c, doo, rod, nullptr);
+  const std::string_view chislo_ot(c.bytes.data(), mid);
+  if (n_ot.pristavka == n_do.pristavka && !n_ot.slovo && !n_do.slovo) {
+    Dobavit(a, chislo_ot);
+  } else {
+    SEdinicei(a, chislo_ot, n_ot, rod);
+  }
+  SEdinicei(b, {c.bytes.data() + mid, c.n - mid}, n_do, rod);
+}

@@ -26,24 +26,10 @@ const Rod& OHM = RODY[3];
 static_assert(RODY[0].imya == "henry" && RODY[1].imya == "farad" &&
               RODY[2].imya == "hertz" && RODY[3].imya == "ohm");
 
-// A quantity as shown, without its braces: its value; the number as the page
-// writes it, its prefix's letter, and both with the unit of `rod`.
-void Znachenie(Tekst& t, float x, const Rod& rod) {
-  Dobavit(t, "\"x\":");
-  Tochno(t, x, Format::Json);
-  Dobavit(t, ",\"t\":\"");
-  const std::size_t start = t.n;
-  const Napisano n = Inzhenerno(t, x, rod, nullptr);
-  const std::string_view chislo(t.bytes.data() + start, t.n - start);
-  Pechat(t, "\",\"p\":\"%s\",\"s\":\"", {n.pristavka->bukva});
-  SEdinicei(t, chislo, n, rod);
-  Dobavit(t, "\"");
-}
-
-// The same as an object of its own, under `klyuch`.
+// A quantity as shown (ZnachenieStranicy), as an object under `klyuch`.
 void Velichinu(Tekst& t, std::string_view klyuch, float x, const Rod& rod) {
   Pechat(t, "\"%s\":{", {klyuch});
-  Znachenie(t, x, rod);
+  ZnachenieStranicy(t, x, rod);
   Dobavit(t, "}");
 }
 
@@ -56,19 +42,12 @@ void Polosu(Tekst& t, std::string_view klyuch, Polosa p) {
   Dobavit(t, ",");
   Velichinu(t, "to", p.konec, HERTZ);
   Dobavit(t, ",\"s\":\"");
-  Tekst c;
-  const Napisano ot = Inzhenerno(c, p.nachalo, HERTZ, nullptr);
-  const std::size_t mid = c.n;
-  const Napisano doo = Inzhenerno(c, p.konec, HERTZ, nullptr);
-  const std::string_view a(c.bytes.data(), mid);
-  const std::string_view b(c.bytes.data() + mid, c.n - mid);
-  if (ot.pristavka == doo.pristavka && !ot.slovo && !doo.slovo) {
-    Dobavit(t, a);
-  } else {
-    SEdinicei(t, a, ot, HERTZ);
-  }
+  Tekst a;
+  Tekst b;
+  DvaZnacheniya(a, b, p.nachalo, p.konec, HERTZ);
+  Dobavit(t, {a.bytes.data(), a.n});
   Dobavit(t, DO);
-  SEdinicei(t, b, doo, HERTZ);
+  Dobavit(t, {b.bytes.data(), b.n});
   Dobavit(t, "\"}");
 }
 
@@ -98,7 +77,7 @@ void Kolichestva(Tekst& t, const Otvet& o) {
   const std::array<const Rod*, 4> rody{&HENRY, &FARAD, &HERTZ, &OHM};
   for (std::size_t i = 0; i < MARKERS.size(); ++i) {
     Pechat(t, ",\"%s\":{", {MARKERS.substr(i, 1)});
-    Znachenie(t, x[i], *rody[i]);
+    ZnachenieStranicy(t, x[i], *rody[i]);
     Pechat(t, ",\"given\":%s,\"note\":%s}",
            {Istina(!Vychislyaetsya(o.tip, MARKERS[i])), Osoboe(x[i])});
   }
@@ -182,7 +161,7 @@ void Dekady(Tekst& t, std::string_view klyuch, int ot, int doo,
   for (int k = ot; k <= doo; ++k) {
     Dobavit(t, k > ot ? ",{" : "{");
     const float x = StepenDesyati(k);
-    Znachenie(t, x, rod);
+    ZnachenieStranicy(t, x, rod);
     Dobavit(t, "}");
   }
   Dobavit(t, "]");

@@ -184,6 +184,36 @@ TEST(Postroit, DrawsBothReactancesThroughTheAnswer) {
   }
 }
 
+// The dial's frequency axis: round marks a step of 1, 2 or 5 times a power
+// of ten apart around the frequencies, the finest step that takes at most
+// nine (the broadcast band, a bandspread, a standard circuit's wider band);
+// none where the ends are no range.
+struct Axis {
+  double ot, doo;
+  std::size_t n;
+  double first, step;
+};
+const Axis AXES[] = {
+    {530e3, 1.7e6, 8, 4e5, 2e5},
+    {5.9e6, 6.2e6, 7, 5.9e6, 5e4},
+    {496874, 1.93717e6, 9, 4e5, 2e5},
+    {1, 1, 0, 0, 0},
+    {2, 1, 0, 0, 0},
+    {1, std::numeric_limits<double>::infinity(), 0, 0, 0},
+};
+
+TEST(Razmetit, MarksRoundValuesAcrossTheRange) {
+  for (const Axis& c : AXES) {
+    SCOPED_TRACE(testing::Message() << c.ot << " to " << c.doo);
+    Razmetka r;
+    ASSERT_EQ(Razmetit(c.ot, c.doo, r), c.n > 0);
+    ASSERT_EQ(r.n, c.n);
+    for (std::size_t i = 0; i < r.n; ++i) {
+      EXPECT_DOUBLE_EQ(r.x[i], c.first + static_cast<double>(i) * c.step);
+    }
+  }
+}
+
 TEST(Preobr, PicksThePrefixAndRescales) {
   for (const Scaling& c : SCALINGS) {
     SCOPED_TRACE(testing::Message() << "value " << c.value);

@@ -4,7 +4,8 @@
 // only options) must come out byte for byte; with the program given, so must
 // a few hundred inputs and command lines nobody wrote, from a fixed seed. A
 // person fills the calculator's fields, follows its link and reads it on a
-// narrow screen; in the console, types entries, recalls and edits them,
+// narrow screen; fills the tuning range's, chooses its parts and reads its
+// design, its standard parts and its dial; in the console, types entries, recalls and edits them,
 // saves the CSV, and types in two tabs at once; no request leaves the page
 // and no script error or console error shows.
 // Usage: node browser.js CHROMIUM PAGE.html TRANSCRIPTS_DIR [PROGRAM]
@@ -128,6 +129,22 @@ const CALCULATOR = [
   ['link-series-unknown', '#L=4,5&L-prefix=u&C=10&C-prefix=n&series=E7', [],
     { series: ['', '«E7»: такого ряда нет: выберите ряд из списка'] }],
 ];
+// What a picture shows: its lines by their points, its message (whether
+// inside the picture), the names in it (and whether their type is legible).
+const PICTURE = `(chart) => {
+  const box = chart.getBoundingClientRect();
+  const said = [...chart.querySelectorAll('text, div')].filter((e) => e.textContent !== '' && e.getClientRects().length > 0);
+  const names = [...chart.querySelectorAll('.imya, .nomer')];
+  const px = (e) => parseFloat(getComputedStyle(e).fontSize) * e.getScreenCTM().a;
+  return {
+    lines: [...chart.querySelectorAll('polyline')].map((l) => l.points.length),
+    message: said.length === 0 ? 'none' : said.every((e) => {
+      const r = e.getBoundingClientRect();
+      return r.left >= box.left - 0.5 && r.right <= box.right + 0.5 && r.top >= box.top - 0.5 && r.bottom <= box.bottom + 0.5;
+    }) ? 'inside' : 'outside',
+    bands: [...names.map((e) => e.textContent), ...(names.length > 0 && names.every((e) => px(e) >= 12) ? ['legible'] : [])],
+  };
+}`;
 // What the calculator shows, as the cases above name it.
 const SHOWN = `(() => {
   const $ = (s) => document.querySelector(s);
@@ -152,18 +169,92 @@ const SHOWN = `(() => {
   v.series = [$('#calculator-series').value, $('#calculator-series-note')?.textContent ?? null];
   v.address = decodeURIComponent(location.hash);
   v.units = Q.map((q) => $('#' + q + '-prefix').options.length);
-  const chart = $('#chart');
-  v.lines = [...chart.querySelectorAll('polyline')].map((l) => l.points.length);
-  const box = chart.getBoundingClientRect();
-  const said = [...chart.querySelectorAll('text, div')].filter((e) => e.textContent !== '' && e.getClientRects().length > 0);
-  v.message = said.length === 0 ? 'none' : said.every((e) => {
-    const r = e.getBoundingClientRect();
-    return r.left >= box.left - 0.5 && r.right <= box.right + 0.5 && r.top >= box.top - 0.5 && r.bottom <= box.bottom + 0.5;
-  }) ? 'inside' : 'outside';
-  const names = [...chart.querySelectorAll('.imya, .nomer')];
-  const px = (e) => parseFloat(getComputedStyle(e).fontSize) * e.getScreenCTM().a;
-  v.bands = [...names.map((e) => e.textContent), ...(names.length > 0 && names.every((e) => px(e) >= 12) ? ['legible'] : [])];
-  v.below = [...chart.querySelectorAll('tspan')].map((t) => t.textContent + ':' + getComputedStyle(t).baselineShift);
+  Object.assign(v, (${PICTURE})($('#chart')));
+  v.below = [...$('#chart').querySelectorAll('tspan')].map((t) => t.textContent + ':' + getComputedStyle(t).baselineShift);
+  return v;
+})()`;
+// The tuning range in the same manner, its address naming its view. What
+// it shows: each field as [value, prefix (null: none chosen), state], the
+// part chosen, the words beside the fields, the tab open, the summary, the
+// rows of the design and of the standard parts, the series and the words
+// beside it, the address, the page's width, the dial's
+// lines by their points, its message, the names in it and what it says to
+// a screen reader.
+const BROADCAST = [['band-from', '530'], ['band-to-prefix', 'M'], ['band-to', '1,7'], ['variable-min', '10'],
+  ['variable-max', '365'], ['range-stray', '15']];
+const BROADCAST_DESIGN = [['Катушка L', 'от 229,326 до 352,558 мкГн', '229,326 мкГн'],
+  ['Подстроечный Ct', 'от 0 до 13,2199 пФ', '13,2199 пФ'], ['Сопрягающий Cp', 'от 707,449 пФ и больше или без него', 'нет'],
+  ['Настройка', '530 кГц – 1,7 МГц', '530 кГц – 1,7 МГц']];
+const BANDSPREAD = '#view=range&band-from=5,9&band-from-prefix=M&band-to=6,2&band-to-prefix=M&variable-min=15' +
+  '&variable-min-prefix=p&variable-max=365&variable-max-prefix=p&range-stray=25&range-stray-prefix=p';
+const PADDER = `${BANDSPREAD}&fixed=padder&fixed-value=27&fixed-value-prefix=p&series=E12`;
+const RANGE = [
+  ['broadcast', '#view=range', BROADCAST,
+    { open: 'range-tab', 'band-to': ['1,7', 'M', 'given'], 'fixed-value': ['', 'u', 'off'], words: [],
+      result: 'Вычислено: L = 229,326 мкГн, Ct = 13,2199 пФ, Cp нет', design: BROADCAST_DESIGN, parts: [], lines: [11],
+      label: 'Шкала: частота по ходу переменного конденсатора, от 0 до 100 %; Расчёт: 0 % 1,7 МГц, 10 % 1,22406 МГц, ' +
+        '20 % 1,00564 МГц, 30 % 873,634 кГц, 40 % 782,875 кГц, 50 % 715,564 кГц, 60 % 663,081 кГц, 70 % 620,676 кГц, ' +
+        '80 % 585,487 кГц, 90 % 555,677 кГц, 100 % 530 кГц; края полосы отмечены: 530 кГц – 1,7 МГц' }],
+  ['broadcast-address', null, [['wait', 600]],
+    { address: '#view=range&band-from=530&band-from-prefix=K&band-to=1,7&band-to-prefix=M&variable-min=10&' +
+      'variable-min-prefix=p&variable-max=365&variable-max-prefix=p&range-stray=15&range-stray-prefix=p' }],
+  ['broadcast-series', null, [['range-series', 'E12']],
+    { parts: [['1', '270 мкГн', 'нет', 'не нужен: и без него нижний край ниже полосы', '496,874 кГц – 1,93717 МГц', 'перекрывает'],
+      ['2', '220 мкГн', 'нет', '29,8886 пФ', '530 кГц – 1,44833 МГц', 'не перекрывает']],
+    lines: [11, 11], bands: ['Расчёт', '1: 270 мкГн', 'legible'] }],
+  ['swapped', '#view=range', [['band-from-prefix', 'M'], ['band-from', '1,7'], ['band-to', '530'], ['variable-min', '365'],
+    ['variable-max', '10'], ['range-stray', '15']], { design: BROADCAST_DESIGN, words: [] }],
+  ['coil', BANDSPREAD, [['fixed', 'coil'], ['fixed-value', '4,7']],
+    { 'fixed-value': ['4,7', 'u', 'given'], result: 'Вычислено: L = 4,7 мкГн, Ct = 105,717 пФ, Cp = 25,8123 пФ' }],
+  ['trimmer', BANDSPREAD, [['fixed', 'trimmer'], ['fixed-value', '10']],
+    { 'fixed-value': ['10', 'p', 'given'], result: 'Вычислено: L = 15,9421 мкГн, Ct = 10 пФ, Cp = 10,9644 пФ' }],
+  ['padder', PADDER, [],
+    { open: 'range-tab', fixed: 'padder', 'fixed-value': ['27', 'p', 'given'], series: ['E12', ''],
+      result: 'Вычислено: L = 4,43404 мкГн, Ct = 113,97 пФ, Cp = 27 пФ',
+      parts: [['1', '4,7 мкГн', '27 пФ', '104,684 пФ', '5,9 – 6,21948 МГц', 'перекрывает'],
+        ['2', '3,9 мкГн', '27 пФ', '136,443 пФ', '5,9 – 6,16143 МГц', 'не перекрывает']] }],
+  ['another-part', null, [['fixed', 'coil']],
+    { 'fixed-value': ['', 'u', 'empty'], result: 'Вычислено: L = 196,332 нГн, Ct = 3,31634 нФ, Cp нет' }],
+  ['outside', `${BANDSPREAD}&fixed=coil&fixed-value=100&fixed-value-prefix=u`, [],
+    { 'fixed-value': ['100', 'u', 'invalid'], words: ['Расчёт невозможен: катушка вне пределов, от 196,332 нГн до 21,4985 мкГн'],
+      design: [['Катушка L', 'от 196,332 нГн до 21,4985 мкГн', ''], ['Подстроечный Ct', 'от 0 до 3,31634 нФ', ''],
+        ['Сопрягающий Cp', 'от 9,06735 пФ и больше или без него', ''], ['Настройка', '5,9 – 6,2 МГц', '']],
+      lines: [], message: 'inside' }],
+  ['impossible', '#view=range', [...BROADCAST.slice(0, 3), ['variable-min', '30'], ...BROADCAST.slice(4)],
+    { result: 'Расчёт невозможен: переменный с паразитной ёмкостью перекрывает только от 530 кГц до 1,54014 МГц',
+      design: [], lines: [], message: 'inside' }],
+  ['same-ends', BANDSPREAD, [['band-to-prefix', 'K'], ['band-to', '5900']],
+    { 'band-from': ['5,9', 'M', 'invalid'], 'band-to': ['5900', 'K', 'invalid'], words: ['концы полосы - две разные частоты больше 0'],
+      result: 'Ничего не вычислено: исправьте отмеченное поле.', design: [], lines: [] }],
+  ['other-quantity', BANDSPREAD, [['range-stray', '25 мкГн']],
+    { 'range-stray': ['25 мкГн', 'u', 'invalid'], words: ['«мкГн» - единица индуктивности, а здесь ёмкость'], lines: [] }],
+  ['narrow', PADDER, [['width', 320]], { wide: 320, lines: [11, 11], bands: ['Расчёт', '1: 4,7 мкГн, 27 пФ', 'legible'] }],
+  ['link-unit', '#view=range&band-from=530&band-from-prefix=x', [['width', 0]],
+    { 'band-from': ['530', null, 'invalid'], words: ['«x»: такой единицы нет - выберите единицу из списка'] }],
+  ['link-series-unknown', `${BANDSPREAD}&series=E7`, [], { series: ['', '«E7»: такого ряда нет: выберите ряд из списка'] }],
+];
+const SHOWN_RANGE = `(() => {
+  const $ = (s) => document.querySelector(s);
+  const ids = ['band-from', 'band-to', 'variable-min', 'variable-max', 'range-stray', 'fixed-value'];
+  const v = {};
+  for (const id of ids) {
+    const e = $('#' + id);
+    const list = $(id === 'fixed-value' ? '#fixed-prefix' : '#' + id + '-prefix');
+    v[id] = [e.value, list.selectedIndex < 0 ? null : list.value, e.getAttribute('aria-invalid') === 'true' ? 'invalid'
+      : e.disabled ? 'off' : e.value ? 'given' : 'empty'];
+  }
+  v.fixed = $('#fixed').value;
+  v.words = ids.map((id) => $('#' + id + '-note').textContent).filter((w) => w !== '');
+  v.open = $('[role="tab"][aria-selected="true"]').id;
+  v.result = $('#range-result').textContent;
+  const rows = (table) => (table.closest('[hidden]') ? [] : [...table.tBodies[0].rows].map((r) => [...r.cells].map((c) => c.textContent)));
+  v.design = rows($('#range-design'));
+  v.parts = rows($('#range-parts'));
+  v.series = [$('#range-series').value, $('#range-series-note').textContent];
+  v.address = decodeURIComponent(location.hash);
+  v.wide = document.documentElement.scrollWidth;
+  Object.assign(v, (${PICTURE})($('#dial')));
+  v.label = $('#dial').getAttribute('aria-label');
   return v;
 })()`;
 // The four fields, the series and the tolerance, for a page opened by the
@@ -277,7 +368,7 @@ const check = (name, ok, why) => {
       `${what}, the program ${want.status} ${JSON.stringify(said).slice(0, 300)}`);
   }
 
-  // The calculator, in a tab `t` that opens `address` afresh.
+  // The calculator or another view, in a tab `t` that opens `address` afresh.
   const opened = async (t, address) => {
     await t.send('Page.navigate', { url: 'about:blank' });
     await t.send('Page.navigate', { url: address });
@@ -286,51 +377,53 @@ const check = (name, ok, why) => {
       ready();
     })`);
   };
-  for (const [name, hash, steps, expected] of CALCULATOR) {
-    if (hash !== null) {
-      await opened(b, url + hash);
-    }
-    for (const [id, value, how] of steps) {
-      if (id === 'width') {
-        await b.send(...(value ? ['Emulation.setDeviceMetricsOverride', { width: value, height: 800, deviceScaleFactor: 1, mobile: true }]
-          : ['Emulation.clearDeviceMetricsOverride']));
+  for (const [view, cases, shownBy] of [['calculator', CALCULATOR, SHOWN], ['range', RANGE, SHOWN_RANGE]]) {
+    for (const [name, hash, steps, expected] of cases) {
+      if (hash !== null) {
+        await opened(b, url + hash);
       }
-      if (id === 'width' || id === 'wait') {
-        await evaluate(`new Promise((later) => setTimeout(later, ${id === 'wait' ? value : 150}))`);
-        continue;
-      }
-      if (id.endsWith('-pin')) {
-        await evaluate(`document.getElementById('${id}')?.click()`);
-        continue;
-      }
-      if (id.endsWith('-prefix') || id.endsWith('-series')) {
+      for (const [id, value, how] of steps) {
+        if (id === 'width') {
+          await b.send(...(value ? ['Emulation.setDeviceMetricsOverride', { width: value, height: 800, deviceScaleFactor: 1, mobile: true }]
+            : ['Emulation.clearDeviceMetricsOverride']));
+        }
+        if (id === 'width' || id === 'wait') {
+          await evaluate(`new Promise((later) => setTimeout(later, ${id === 'wait' ? value : 150}))`);
+          continue;
+        }
+        if (id.endsWith('-pin') || id.endsWith('-tab')) {
+          await evaluate(`document.getElementById('${id}')?.click()`);
+          continue;
+        }
+        if (id.endsWith('-prefix') || id.endsWith('-series') || id === 'fixed') {
+          await evaluate(`(() => {
+            const list = document.getElementById('${id}');
+            list.value = '${value}';
+            list.dispatchEvent(new Event('change'));
+          })()`);
+          continue;
+        }
         await evaluate(`(() => {
-          const list = document.getElementById('${id}');
-          list.value = '${value}';
-          list.dispatchEvent(new Event('change'));
+          const e = document.getElementById('${id}');
+          e.focus();
+          e.setSelectionRange(${how === 'more' ? 'e.value.length' : 0}, e.value.length);
         })()`);
-        continue;
+        if (how === 'paste') {
+          await b.send('Input.insertText', { text: value });
+          continue;
+        }
+        if (how !== 'more') {
+          await key('Backspace', 8);
+        }
+        for (const ch of value) {
+          await (ch === '\b' ? key('Backspace', 8) : key(ch, 0, ch));
+        }
       }
-      await evaluate(`(() => {
-        const e = document.getElementById('${id}');
-        e.focus();
-        e.setSelectionRange(${how === 'more' ? 'e.value.length' : 0}, e.value.length);
-      })()`);
-      if (how === 'paste') {
-        await b.send('Input.insertText', { text: value });
-        continue;
+      const shown = await evaluate(shownBy);
+      for (const [what, want] of Object.entries(expected)) {
+        check(`${view}.${name}.${what}`, JSON.stringify(shown[what]) === JSON.stringify(want),
+          `expected ${JSON.stringify(want)}, the page shows ${JSON.stringify(shown[what])}`);
       }
-      if (how !== 'more') {
-        await key('Backspace', 8);
-      }
-      for (const ch of value) {
-        await (ch === '\b' ? key('Backspace', 8) : key(ch, 0, ch));
-      }
-    }
-    const shown = await evaluate(SHOWN);
-    for (const [what, want] of Object.entries(expected)) {
-      check(`calculator.${name}.${what}`, JSON.stringify(shown[what]) === JSON.stringify(want),
-        `expected ${JSON.stringify(want)}, the page shows ${JSON.stringify(shown[what])}`);
     }
   }
   // The link after an answer, opened in a new page, gives the same fields;
