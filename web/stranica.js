@@ -19,5 +19,7 @@
   const otkryt = () => vkladka(Ssylka.vid() || 'calculator');
   window.addEventListener('hashchange', otkryt);
   otkryt();
+  // The user types into the first field of the view the page opens on.
+  document.querySelector('[role="tabpanel"]:not([hidden]) input:not([disabled])')?.focus();
   window.rezonans = Object.freeze({ session: yadro.session });
 })();
