@@ -35,7 +35,7 @@ grep -q "$(printf '[\b\033]')" rezonans.txt && { echo "rezonans.txt: bold or und
 # The Windows text speaks of the console, not of a Unix terminal.
 grep -n -i -E 'libedit|flock|terminfo|XDG_STATE_HOME|\.local/state|bash|SIGTERM|umask|(^|[^a-z])fg([^a-z]|$)' rezonans.txt &&
   { echo "rezonans.txt: a matter of Unix terminals"; exit 1; }
-for option in --format --series --band; do
+for option in --format --series --stray --quality --measure --band; do
   grep -q -- "$option" README.txt || { echo "README.txt names no $option"; exit 1; }
 done
 sh "$(dirname "$0")/transcript.sh" "$in" "$expected" "$top/rezonans.exe" wine
