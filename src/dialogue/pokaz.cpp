@@ -23,12 +23,16 @@ const Rod& HENRY = RODY[0];
 const Rod& FARAD = RODY[1];
 const Rod& HERTZ = RODY[2];
 const Rod& OHM = RODY[3];
+const Rod& NUMBER = RODY[5];
 static_assert(RODY[0].imya == "henry" && RODY[1].imya == "farad" &&
-              RODY[2].imya == "hertz" && RODY[3].imya == "ohm");
+              RODY[2].imya == "hertz" && RODY[3].imya == "ohm" &&
+              RODY[5].imya == "number");
 
-// A quantity as shown, without its braces: its value; the number as the page
+// A quantity as shown, without its braces: its value, a float of the
+// calculator or a double of the design arithmetic; the number as the page
 // writes it, its prefix's letter, and both with the unit of `rod`.
-void Znachenie(Tekst& t, float x, const Rod& rod) {
+template <typename T>
+void Znachenie(Tekst& t, T x, const Rod& rod) {
   Dobavit(t, "\"x\":");
   Tochno(t, x, Format::Json);
   Dobavit(t, ",\"t\":\"");
@@ -41,7 +45,8 @@ void Znachenie(Tekst& t, float x, const Rod& rod) {
 }
 
 // The same as an object of its own, under `klyuch`.
-void Velichinu(Tekst& t, std::string_view klyuch, float x, const Rod& rod) {
+template <typename T>
+void Velichinu(Tekst& t, std::string_view klyuch, T x, const Rod& rod) {
   Pechat(t, "\"%s\":{", {klyuch});
   Znachenie(t, x, rod);
   Dobavit(t, "}");
@@ -50,16 +55,17 @@ void Velichinu(Tekst& t, std::string_view klyuch, float x, const Rod& rod) {
 // Both ends of a band of frequencies, and the band as one text: the ends in
 // one prefix when both take it (6,67388 – 8,15697 МГц), else each with its
 // own.
-void Polosu(Tekst& t, std::string_view klyuch, Polosa p) {
+template <typename T>
+void Polosu(Tekst& t, std::string_view klyuch, T nachalo, T konec) {
   Pechat(t, "\"%s\":{", {klyuch});
-  Velichinu(t, "from", p.nachalo, HERTZ);
+  Velichinu(t, "from", nachalo, HERTZ);
   Dobavit(t, ",");
-  Velichinu(t, "to", p.konec, HERTZ);
+  Velichinu(t, "to", konec, HERTZ);
   Dobavit(t, ",\"s\":\"");
   Tekst c;
-  const Napisano ot = Inzhenerno(c, p.nachalo, HERTZ, nullptr);
+  const Napisano ot = Inzhenerno(c, nachalo, HERTZ, nullptr);
   const std::size_t mid = c.n;
-  const Napisano doo = Inzhenerno(c, p.konec, HERTZ, nullptr);
+  const Napisano doo = Inzhenerno(c, konec, HERTZ, nullptr);
   const std::string_view a(c.bytes.data(), mid);
   const std::string_view b(c.bytes.data() + mid, c.n - mid);
   if (ot.pristavka == doo.pristavka && !ot.slovo && !doo.slovo) {
@@ -99,8 +105,10 @@ void Kolichestva(Tekst& t, const Otvet& o) {
   for (std::size_t i = 0; i < MARKERS.size(); ++i) {
     Pechat(t, ",\"%s\":{", {MARKERS.substr(i, 1)});
     Znachenie(t, x[i], *rody[i]);
+    const bool detali_net = o.bez_detali && MARKERS[i] == 'C';
     Pechat(t, ",\"given\":%s,\"note\":%s}",
-           {Istina(!Vychislyaetsya(o.tip, MARKERS[i])), Osoboe(x[i])});
+           {Istina(!Vychislyaetsya(o.tip, MARKERS[i])),
+            detali_net ? "\"no-part\"" : Osoboe(x[i])});
   }
   if (o.ryad != nullptr) {
     Pechat(t, ",\"series\":\"%s\",\"tolerance\":\"%v\"",
@@ -118,7 +126,7 @@ void Soseda(Tekst& t, std::string_view part, const Sosed& s,
   Dobavit(t, ",");
   Procenty(t, "dF", s.f, o.F);
   Dobavit(t, ",");
-  Polosu(t, "band", s.polosa);
+  Polosu(t, "band", s.polosa.nachalo, s.polosa.konec);
   Dobavit(t, "},");
 }
 
@@ -164,14 +172,51 @@ void Pary(Tekst& t, const Otvet& o) {
     Dobavit(t, ",");
     Procenty(t, "dR", k.R, o.R);
     Dobavit(t, ",");
-    Polosu(t, "band", o.polosy_par[i]);
+    Polosu(t, "band", o.polosy_par[i].nachalo, o.polosy_par[i].konec);
     Dobavit(t, "}");
   }
   Dobavit(t, "]");
   if (o.n_par > 0) {
     Dobavit(t, ",");
-    Polosu(t, "pairBand", o.polosy_par[0]);
+    Polosu(t, "pairBand", o.polosy_par[0].nachalo, o.polosy_par[0].konec);
   }
+}
+
+// The circuit as built: with a stray, it and the circuit's capacitance
+// (none for invalid data), and the stray's excess over that where there is
+// no part; with the losses, what they give where there is a circuit.
+void Postroen(Tekst& t, const Otvet& o) {
+  if (o.est_parazit) {
+    Dobavit(t, ",");
+    Velichinu(t, "stray", o.parazit, FARAD);
+    if (o.tip == 0) {
+      Dobavit(t, ",\"C_circuit\":null");
+    } else {
+      Dobavit(t, ",");
+      Velichinu(t, "C_circuit", o.C_kontura, FARAD);
+    }
+  }
+  if (o.bez_detali) {
+    Dobavit(t, ",");
+    Velichinu(t, "excess", o.izbytok, FARAD);
+  }
+  if (!o.est_poteri) {
+    return;
+  }
+  if (Neudacha(o)) {
+    Dobavit(t, ",\"losses\":null");
+    return;
+  }
+  const Poteri& q = o.poteri;
+  Dobavit(t, ",\"losses\":{");
+  Velichinu(t, "Q", q.Q, NUMBER);
+  Dobavit(t, ",");
+  Velichinu(t, "bandwidth", q.polosa, HERTZ);
+  Dobavit(t, ",");
+  Polosu(t, "edges", q.nizhe, q.vyshe);
+  Dobavit(t, ",");
+  Velichinu(t, "R_dynamic", q.R_dinamicheskoe, OHM);
+  Dobavit(t, "}");
 }
 
 // The decades of an axis, from 10^ot to 10^doo, each labelled as a quantity
@@ -198,10 +243,11 @@ void Tochki(Tekst& t, std::string_view klyuch,
   Dobavit(t, "]");
 }
 
-// The picture: its axes' decades and its two lines; null when there is none.
+// The picture: its axes' decades and its two lines, the capacitor's of the
+// circuit's capacitance, part and stray; null when there is none.
 void Kartinka(Tekst& t, const Otvet& o) {
   Grafik g;
-  if (o.tip == 0 || !Postroit(o.L, o.C, o.F, g)) {
+  if (Neudacha(o) || !Postroit(o.L, o.C_kontura, o.F, g)) {
     Dobavit(t, ",\"chart\":null}\n");
     return;
   }
@@ -221,11 +267,32 @@ void ZapisatPokaz(const Otvet& o, std::FILE* out) {
   // Each piece fits its own text with room to spare: four neighbours or four
   // pairs, each a few hundred bytes, or a picture of a dozen numbers.
   using Kusok = void (*)(Tekst&, const Otvet&);
-  for (const Kusok k : {Kolichestva, Detali, Pary, Kartinka}) {
+  for (const Kusok k : {Kolichestva, Detali, Pary, Postroen, Kartinka}) {
     Tekst t;
     k(t, o);
     std::fwrite(t.bytes.data(), 1, t.n, out);
   }
+}
+
+void ZapisatIzmereniePokaz(Tekst& t, const Izmerenie& m, int itog) {
+  if (itog == NESOVMESTIMY) {
+    Pechat(t, "{\"why\":\"%s\"}\n", {Nesovmestimost(m)});
+    return;
+  }
+  if (itog != 0) {
+    Dobavit(t, "{\"why\":\"");
+    Pechat(t, POKAZANIE, {itog});
+    Dobavit(t, "\"}\n");
+    return;
+  }
+  Dobavit(t, "{");
+  Velichinu(t, "L", m.katushka.L, HENRY);
+  Dobavit(t, ",");
+  Velichinu(t, "stray", m.katushka.parazit, FARAD);
+  if (m.katushka.parazit < 0) {
+    Pechat(t, ",\"flag\":\"%s\"", {MINUS_PARAZIT});
+  }
+  Dobavit(t, "}\n");
 }
 
 void ZapisatSpravochnik(Tekst& t) {
