@@ -11,7 +11,9 @@ target_link_options(rezonans_web PRIVATE -mexec-model=reactor -Wl,--strip-all
   -Wl,--export=rezonans_poyasnenie,--export=rezonans_nadpis
   -Wl,--export=rezonans_pokaz,--export=rezonans_spravochnik
   -Wl,--export=rezonans_chitat,--export=rezonans_tekst
-  -Wl,--export=rezonans_diapazon)
+  -Wl,--export=rezonans_diapazon
+  # The circuit as built: a coil measured from two readings.
+  -Wl,--export=rezonans_zamer)
 # --help names the manual as Linux reads it.
 target_compile_definitions(rezonans_core PUBLIC REZONANS_MANUAL="${REZONANS_MANUAL}")
 
@@ -19,11 +21,11 @@ set(PAGE ${PROJECT_BINARY_DIR}/rezonans.html)
 # The page's scripts, one job each, in the order the page runs them: the
 # bridge to the core, the console view, the calculator view and what it
 # shows with (units, the clipboard, the link, the tables, the parts, the
-# picture), the tuning range's view and its dial, the tabs, then the start
-# that joins them.
+# circuit as built, the coil measured, the picture), the tuning range's view
+# and its dial, the tabs, then the start that joins them.
 set(PAGE_SCRIPTS yadro.js konsol.js edinicy.js bufer.js ssylka.js tablica.js
-  detali.js grafik.js kalkulyator.js shkala.js diapazon.js vkladki.js
-  stranica.js)
+  detali.js postroen.js zamer.js grafik.js kalkulyator.js shkala.js
+  diapazon.js vkladki.js stranica.js)
 list(TRANSFORM PAGE_SCRIPTS PREPEND web/ OUTPUT_VARIABLE PAGE_SOURCES)
 list(APPEND PAGE_SOURCES web/rezonans.html web/rezonans.css)
 add_custom_command(OUTPUT ${PAGE}

@@ -85,17 +85,27 @@ int rezonans_zapusk(int argc, std::size_t n) {
 
 // The calculator's answer to the entry in the input, `n` bytes in all with
 // the `argc` words of a command line and their lengths before it (the
-// series and the tolerance), as the page shows it (ZapisatPokaz). Returns 0
-// once it is written; 1 when the reader keeps less than the whole entry (it is
-// longer than a line), 2 for words the program refuses, 3 for a tolerance
-// below 100 that rounds to 100, each with nothing written.
+// series, the tolerance, the stray and the Q), as the page shows it
+// (ZapisatPokaz). Returns 0 once it is written; 1 when the reader keeps
+// less than the whole entry (it is longer than a line); for words the
+// program refuses, 3 for a tolerance below 100 that rounds to 100, 4 for a
+// stray, 5 for a Q, 2 for any other; each with nothing written.
 int rezonans_pokaz(int argc, std::size_t n) {
   std::vector<std::string> slova;
   std::vector<char*> argv;
   const char* pos = Slova(argc, slova, argv);
   const Parametry p = Razbor(Chislo(argv), argv.data());
   if (p.deistvie == Deistvie::Oshibka) {
-    return p.oshibka == Oshibka::Okruglenie ? 3 : 2;
+    switch (p.oshibka) {
+      case Oshibka::Okruglenie:
+        return 3;
+      case Oshibka::Parazit:
+        return 4;
+      case Oshibka::Dobrotnost:
+        return 5;
+      default:
+        return 2;
+    }
   }
   Vhod in{pos, mesto + n};
   char str[LLL];
@@ -237,4 +247,26 @@ bool rezonans_nadpis(std::size_t i) {
   std::fflush(stdout);
   return true;
 }
+}
+
+// The coil measured from two readings: the two entries in the input, `n`
+// bytes, a line each, as the page shows it (ZapisatIzmereniePokaz). Returns 0
+// once it is written; 1 when the reader keeps less than an entry whole,
+// with nothing written.
+extern "C" int rezonans_zamer(std::size_t n) {
+  Vhod in{mesto, mesto + n};
+  char str[2][LLL];
+  Izmerenie m;
+  for (std::size_t i = 0; i < m.str.size(); ++i) {
+    const Zametki& z = in.zametki;
+    if (Vvod(in, str[i]) != 0 || z.n > 0 || z.bolshe || z.bolshe_sverh) {
+      return 1;
+    }
+    m.str[i] = str[i];
+  }
+  Tekst t;
+  ZapisatIzmereniePokaz(t, m, IzmeritKatushku(m));
+  Napisat({t.bytes.data(), t.n});
+  std::fflush(stdout);
+  return 0;
 }

@@ -1,10 +1,12 @@
 // The picture of an answer (#chart): the reactance of the inductor (X_L) and
 // of the capacitor (X_C) against frequency on logarithmic axes, two lines
-// through the points the core computed, crossing at the answer's F and R;
-// with a series, under it, the bands of the standard parts on the same
-// frequency axis, each named for its row of the table. Plain SVG, placed by
-// the decades the core gives and labelled with its texts; as wide as it is
-// shown, so that its type is the page's size on any screen.
+// through the points the core computed, crossing at the answer's F and R
+// (the capacitor's of the circuit's capacitance, with a stray); with a Q,
+// the band between its edges at -3 dB marked across them; with a series,
+// under it, the bands of the standard parts on the same frequency axis,
+// each named for its row of the table. Plain SVG, placed by the decades the
+// core gives and labelled with its texts; as wide as it is shown, so that
+// its type is the page's size on any screen.
 const Grafik = (svg, slova) => {
   const NS = 'http://www.w3.org/2000/svg';
   // The margins of the plot in the picture, for the labels; each band's
@@ -78,7 +80,8 @@ const Grafik = (svg, slova) => {
     const ry = mesto(chart.ticksX);
     const x = (f) => (LEFT + fx(f) * (W - LEFT - RIGHT)).toFixed(1);
     const y = (r) => (plot - BOTTOM - ry(r) * (plot - TOP - BOTTOM)).toFixed(1);
-    const decades = JSON.stringify([W, chart.ticksF, chart.ticksX]);
+    const xc = otvet.stray ? 'xc-circuit' : 'xc';
+    const decades = JSON.stringify([W, chart.ticksF, chart.ticksX, xc]);
     if (decades !== shkala) {
       shkala = decades;
       const axes = [];
@@ -91,7 +94,7 @@ const Grafik = (svg, slova) => {
           el('text', { x: LEFT - 4, y: y(t.x), 'text-anchor': 'end', 'dominant-baseline': 'middle' }, t.s));
       }
       axes.push(podpis(el('text', { class: 'xl', x: 4, y: 16 }), slova.get('xl')),
-        podpis(el('text', { class: 'xc', x: W - 4, y: 16, 'text-anchor': 'end' }), slova.get('xc')));
+        podpis(el('text', { class: 'xc', x: W - 4, y: 16, 'text-anchor': 'end' }), slova.get(xc)));
       osi.replaceChildren(...axes);
     }
     const parts = polosy.flatMap(({ band, name }, i) => {
@@ -108,10 +111,21 @@ const Grafik = (svg, slova) => {
     parts.push(el('line', { class: 'zadano', x1: x(otvet.F.x), x2: x(otvet.F.x), y1: TOP, y2: H - 4 }),
       line('xl', chart.xl), line('xc', chart.xc),
       el('circle', { class: 'tochka', cx: x(otvet.F.x), cy: y(otvet.R.x), r: 3.5 }));
+    // The band at -3 dB across the plot, at least two pixels wide, centred
+    // where it is narrower, with its name above it.
+    const edges = otvet.losses?.edges;
+    if (edges) {
+      const [a, b] = [Number(x(edges.from.x)), Number(x(edges.to.x))];
+      const width = Math.max(2, b - a);
+      parts.unshift(el('rect', {
+        class: 'minus3db', x: ((a + b - width) / 2).toFixed(1), y: TOP, width: width.toFixed(1), height: plot - TOP - BOTTOM,
+      }), el('text', { class: 'minus3db', x: ((a + b) / 2).toFixed(1), y: TOP - 6, 'text-anchor': 'middle' }, slova.get('chart-3db')));
+    }
     linii.replaceChildren(...parts);
     const bands = polosy.map(({ band, name }) => `${name}: ${band.s}`).join('; ');
     svg.setAttribute('aria-label', `${vslukh(slova.get('chart'))}; ${slova.get('chart-cross')} ` +
       `F = ${otvet.F.s}, R = ${otvet.R.s}` +
+      (edges ? `; ${slova.get('circuit-edges')}: ${edges.s}` : '') +
       (bands ? `; ${slova.get('chart-bands')} ±${otvet.tolerance} %: ${bands}` : ''));
   };
   new ResizeObserver(([e]) => {

@@ -1,14 +1,16 @@
 // The calculator view: four fields, L, C, F and R, of which the two the user
 // filled last, or pinned, are given and the other two computed by the core
-// as the user types; the standard parts, the picture and the link follow
+// as the user types, for the circuit the stray and the Q fields describe;
+// the circuit as built, the standard parts, the picture and the link follow
 // each answer. The page builds the program's own entry from what the core
-// reads in the fields (4.5u and 10n: 4.5uL10nC) and shows what the core
-// answers.
+// reads in the fields (4.5u and 10n: 4.5uL10nC), and its options (12p:
+// --stray=12p), and shows what the core answers.
 const Kalkulyator = (yadro, slova) => {
   const $ = (id) => document.getElementById(id);
   const spravka = yadro.spravochnik();
   const novoe = Edinicy(yadro, spravka);
   const detali = Detali(slova);
+  const postroen = Postroen();
   const grafik = Grafik($('chart'), slova);
   const series = $('calculator-series');
   const tolerance = $('tolerance');
@@ -26,6 +28,12 @@ const Kalkulyator = (yadro, slova) => {
   for (const s of spravka.series) {
     series.add(new Option(s.name, s.name));
   }
+  // The circuit as built: the stray across the capacitor and the coil's Q,
+  // each the option of the command line of its name, with its kind and the
+  // unit it has at first. Empty, there is none.
+  const KONTUR = { stray: ['farad', 'p'], quality: ['number', ''] };
+  const kontur = Object.fromEntries(Object.entries(KONTUR).map(([id, vid]) => [id,
+    Object.assign(novoe(id, ...vid), { note: $(`${id}-note`) })]));
 
   // The given fields, the one edited longest ago first; one the user
   // emptied stays given, to be filled, until another takes its place. A
@@ -34,10 +42,11 @@ const Kalkulyator = (yadro, slova) => {
   let dany = [];
   let pins = new Set();
   const polnye = () => dany.filter((q) => pole[q].input.value !== '');
-  const skazat = (q, why) => {
-    pole[q].note.textContent = why;
-    pole[q].input.setAttribute('aria-invalid', String(why !== ''));
+  const zametka = (f, why) => {
+    f.note.textContent = why;
+    f.input.setAttribute('aria-invalid', String(why !== ''));
   };
+  const skazat = (q, why) => zametka(pole[q], why);
   // A field as given or as computed (then with the core's value, or empty).
   // Only a computed one is described as such; with both given fields
   // pinned, a computed one takes no typing.
@@ -68,18 +77,39 @@ const Kalkulyator = (yadro, slova) => {
     }
   };
 
-  // The words for the series and the tolerance. One the core refuses, or
-  // cannot read, is said beside its field, and the series' own is taken.
-  const ryadom = () => {
+  // The words of the command line, each with the field it is of: the
+  // series and the tolerance, the stray and the Q, as the core reads them.
+  // A tolerance the core cannot read is said beside its field, and the
+  // series' own is taken.
+  const ryadom = (opcii) => {
+    const words = Object.entries(opcii).filter(([, o]) => o.entry !== undefined)
+      .map(([id, o]) => [id, `--${id}=${o.entry}`]);
     if (!series.value) {
-      return { words: [], why: '' };
+      return { words, why: '' };
     }
-    const words = [`--series=${series.value}`];
     const t = yadro.chitat('percent', '', tolerance.value);
     if (t.entry !== undefined) {
-      words.push(`--tolerance=${t.entry}`);
+      words.unshift(['tolerance', `--tolerance=${t.entry}`]);
     }
+    words.unshift(['series', `--series=${series.value}`]);
     return { words, why: t.why ?? '' };
+  };
+  // What the core's refusal of the words is of, by its status, and its
+  // words: without a tolerance the series' own is taken, without a Q the
+  // losses are not shown, and without the stray nothing is computed.
+  const OTKAZY = {
+    2: ['tolerance', 'bad-tolerance'], 3: ['tolerance', 'tolerance-100'],
+    4: ['stray', 'bad-stray'], 5: ['quality', 'bad-quality'],
+  };
+  const sprosit = (words, entry) => {
+    let r = yadro.pokaz(words.map(([, w]) => w), entry);
+    const otkaz = {};
+    for (let o = OTKAZY[r.result]; o && words.some(([id]) => id === o[0]); o = OTKAZY[r.result]) {
+      otkaz[o[0]] = slova.get(o[1]);
+      words = words.filter(([id]) => id !== o[0]);
+      r = yadro.pokaz(words.map(([, w]) => w), entry);
+    }
+    return { r, otkaz };
   };
 
   // Computes what the fields ask and shows it; returns the summary. The
@@ -91,26 +121,28 @@ const Kalkulyator = (yadro, slova) => {
       chteno[q] = pole[q].read();
       skazat(q, chteno[q].why ?? '');
     }
-    const wrong = dany.filter((q) => chteno[q].why !== undefined);
+    const opcii = Object.fromEntries(Object.entries(kontur).map(([id, f]) => [id, f.read()]));
+    const wrong = [...dany.filter((q) => chteno[q].why !== undefined),
+      ...(opcii.stray.why === undefined ? [] : ['stray'])];
     const ready = wrong.length === 0 && dany.filter((q) => chteno[q].entry !== undefined).length === 2;
     const entry = ready ? dany.map((q) => chteno[q].entry + q).join('') : '';
-    const { words, why } = ryadom();
-    let r = yadro.pokaz(words, entry);
-    const refused = { 2: 'bad-tolerance', 3: 'tolerance-100' }[r.result];
-    if (refused) {
-      r = yadro.pokaz(words.slice(0, 1), entry);
-    }
-    const dopusk = refused ? slova.get(refused) : why;
+    const { words, why } = ryadom(opcii);
+    const { r, otkaz } = sprosit(words, entry);
+    const dopusk = otkaz.tolerance ?? why;
     tolerance.setAttribute('aria-invalid', String(dopusk !== ''));
     toleranceNote.textContent = dopusk ? `${dopusk}; ${slova.get('series-grade')}` : '';
+    for (const [id, f] of Object.entries(kontur)) {
+      zametka(f, opcii[id].why ?? otkaz[id] ?? '');
+    }
     if (r.result === 1) {
       const longest = dany.reduce((a, b) => (chteno[b].entry.length > chteno[a].entry.length ? b : a));
       skazat(longest, slova.get('too-long'));
     }
-    const otvet = ready && r.result === 0 ? JSON.parse(r.out) : null;
+    const otvet = ready && !otkaz.stray && r.result === 0 ? JSON.parse(r.out) : null;
     for (const q of Q) {
       pokazat(q, otvet?.[q]);
     }
+    postroen(otvet);
     // Why there is no answer, and why an answer has no picture: what its
     // quantities are.
     const net = otvet ? '' : slova.get(ready || wrong.length > 0 ? 'fix'
@@ -122,10 +154,13 @@ const Kalkulyator = (yadro, slova) => {
   };
 
   // The address keeps the given fields with their units, the unit chosen
-  // for a computed one, the pins, the series and the tolerance.
+  // for a computed one, the stray and the Q, the pins, the series and the
+  // tolerance.
   const zapomnit = () => Ssylka.zapisat({
     polya: [...polnye().map((q) => ({ id: q, value: pole[q].input.value, prefix: pole[q].own })),
-      ...Q.filter((q) => !dany.includes(q) && pole[q].vybrana).map((q) => ({ id: q, prefix: pole[q].own }))],
+      ...Q.filter((q) => !dany.includes(q) && pole[q].vybrana).map((q) => ({ id: q, prefix: pole[q].own })),
+      ...Object.entries(kontur).filter(([, f]) => f.input.value !== '')
+        .map(([id, f]) => ({ id, value: f.input.value, prefix: f.list ? f.own : undefined }))],
     pins: [...pins],
     series: series.value,
     tolerance: tolerance.value,
@@ -215,15 +250,28 @@ const Kalkulyator = (yadro, slova) => {
     otvetit();
   });
   tolerance.addEventListener('input', otvetit);
+  for (const f of Object.values(kontur)) {
+    f.input.addEventListener('input', otvetit);
+    f.list?.addEventListener('change', () => {
+      f.own = f.list.value;
+      otvetit();
+    });
+  }
+  // The stray of a coil measured takes the stray field, in its own unit.
+  Zamer(yadro, slova, novoe, (v) => {
+    kontur.stray.keep(v);
+    kontur.stray.show(v.p);
+    otvetit();
+  });
   $('link').addEventListener('click', async () => {
     zapomnit();
     await kopirovat(location.href);
     $('copied').textContent = slova.get('link-copied');
   });
 
-  // The answer a link keeps: its fields with their units, its pins, its
-  // series (as the core names it; one it has not is refused, with a word)
-  // and its tolerance. A unit the lists have not stays the field's own, so
+  // The answer a link keeps: its fields with their units, the stray and the
+  // Q, its pins, its series (as the core names it; one it has not is
+  // refused, with a word) and its tolerance. A unit the lists have not stays the field's own, so
   // that the field says so, until the user chooses one.
   const otkryt = () => {
     const s = Ssylka.prochitat(Q);
@@ -243,6 +291,15 @@ const Kalkulyator = (yadro, slova) => {
       }
     }
     dany = dany.slice(-2);
+    for (const [id, f] of Object.entries(kontur)) {
+      f.input.value = '';
+      f.own = KONTUR[id][1];
+    }
+    for (const { id, value, prefix } of Ssylka.prochitat(Object.keys(kontur)).polya) {
+      kontur[id].input.value = value ?? '';
+      kontur[id].own = prefix ?? kontur[id].own;
+    }
+    kontur.stray.show(kontur.stray.own);
     pins = new Set();
     for (const q of s.pins.filter((p) => Q.includes(p))) {
       prikolot(q);

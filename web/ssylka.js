@@ -1,7 +1,8 @@
 // The link that keeps an answer: the address's #... holds fields by their
-// ids, each given one as typed with the letter of its unit, and a unit
-// alone where the user chose one for a computed field; then the part
-// chosen, the pinned fields, the series and the tolerance, as
+// ids, each given one as typed with the letter of its unit (a field without
+// units, alone), and a unit alone where the user chose one for a computed
+// field; then the part chosen, the pinned fields, the series and the
+// tolerance, as
 // L=4,5&L-prefix=u&C=10&C-prefix=n&pin=L&series=E12&tolerance=5, the field
 // edited longest ago first. A view other than the calculator names itself
 // first: view=range&band-from=530&band-from-prefix=K&...
@@ -15,7 +16,9 @@ const Ssylka = {
       if (value !== undefined) {
         p.append(id, value);
       }
-      p.append(`${id}-prefix`, prefix);
+      if (prefix !== undefined) {
+        p.append(`${id}-prefix`, prefix);
+      }
     }
     if (fixed) {
       p.append('fixed', fixed);

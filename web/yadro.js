@@ -150,9 +150,10 @@ const Yadro = async () => {
   };
 
   // The calculator's answer to an entry, with the words of a command line
-  // before it (the series and the tolerance): the status (0; 1 for an entry
-  // longer than the reader's line; 2 for words the program refuses) and the
-  // answer as the page shows it, a JSON record.
+  // before it (the series, the tolerance, the stray and the Q): the status
+  // (0; 1 for an entry longer than the reader's line; for words the program
+  // refuses, 3 a tolerance that rounds to 100, 4 a stray, 5 a Q, 2 any
+  // other) and the answer as the page shows it, a JSON record.
   const pokaz = (words, entry) => {
     const result = call(words, entry + '\n', (n) => core.rezonans_pokaz(words.length, n));
     return { result, out: result === 0 ? text(1) : '' };
@@ -210,5 +211,14 @@ const Yadro = async () => {
     return result === 0 ? JSON.parse(text(1)) : null;
   };
 
-  return { run, words, session, vvod, nadpisi, poyasnenie, pokaz, spravochnik, chitat, tekst, diapazon };
+  // The coil measured from two readings, each an entry of C and F
+  // ('100pC4.756MF'): { L, stray, flag }, each value as the page shows it and
+  // the words that flag a negative stray; { why } for readings that give no
+  // coil; null for an entry longer than the reader's line.
+  const zamer = (entries) => {
+    const result = call([], entries.map((e) => `${e}\n`).join(''), (n) => core.rezonans_zamer(n));
+    return result === 0 ? JSON.parse(text(1)) : null;
+  };
+
+  return { run, words, session, vvod, nadpisi, poyasnenie, pokaz, spravochnik, chitat, tekst, diapazon, zamer };
 };

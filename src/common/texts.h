@@ -129,16 +129,18 @@ constexpr std::string_view NEGATIVE_STRAY =
     " другу, проверьте их\n\n";
 // Readings that give no coil, on standard error: the count of entries, an
 // entry (of an input line, or an argument, by its number) that gives no C
-// and F, readings of one frequency or of one capacitance.
+// and F; readings of one frequency or of one capacitance, in words the page
+// shows as they stand.
 constexpr std::string_view MEASURE_COUNT =
     "rezonans: для измерения катушки нужны ровно две записи, а дано: %d\n";
 constexpr std::string_view MEASURE_ENTRY =
     "rezonans: %s %d не задаёт ёмкость C и частоту F больше нуля "
     "(100pC 7,1MF): «%s»\n";
+constexpr std::string_view MEASURE_FAILED = "rezonans: %s\n";
 constexpr std::string_view MEASURE_SAME_F =
-    "rezonans: частоты двух показаний равны: катушку по ним не найти\n";
+    "частоты двух показаний равны: катушку по ним не найти";
 constexpr std::string_view MEASURE_SAME_C =
-    "rezonans: ёмкости двух показаний равны: нужны два разных конденсатора\n";
+    "ёмкости двух показаний равны: нужны два разных конденсатора";
 
 // In every scaled line the unit's parenthesis (or what stands in its place)
 // is the seventh character after the space that follows the label, so the
@@ -490,6 +492,15 @@ constexpr bool LabelsAligned() {
 }
 static_assert(LabelsAligned(), "each label is exactly 12 characters wide");
 
+// A coil measured in the page: a reading that gives no C and F (by its
+// number), and a negative stray, flagged.
+constexpr std::string_view POKAZANIE =
+    "показание %d: частота - больше 0, ёмкость и частота - в пределах чисел "
+    "программы";
+constexpr std::string_view MINUS_PARAZIT =
+    "паразитная ёмкость меньше нуля: показания противоречат друг другу, "
+    "проверьте их";
+
 // A number longer than the program's line, in a field of the page.
 constexpr std::string_view DLINNOE =
     "слишком длинное число: программа читает строку до 80 знаков";
@@ -500,7 +511,7 @@ struct Nadpis {
   std::string_view mesto;
   std::string_view tekst;
 };
-constexpr std::array<Nadpis, 77> NADPISI{{
+constexpr std::array<Nadpis, 101> NADPISI{{
     {"title", "Резонанс LC-контура"},
     {"entry", "Данные"},
     {"keys",
@@ -555,6 +566,39 @@ constexpr std::array<Nadpis, 77> NADPISI{{
     {"band", "Полоса в допуске"},
     {"pair-band", "Первая пара, обе детали в допуске"},
     {"both-given", "L и C заданы: номиналы подбираются для вычисленных."},
+    // The circuit as built: the stray and the Q beside the four fields, what
+    // they give, and the coil measured from two resonances, whose stray the
+    // calculator takes with a button.
+    {"stray", "Паразитная ёмкость Cп"},
+    {"quality", "Добротность катушки Q"},
+    {"as-built",
+     "C - конденсатор, ёмкость контура - C и паразитная вместе; с "
+     "добротностью - полоса пропускания."},
+    {"bad-stray",
+     "слишком длинное число: паразитную ёмкость программа читает до 64 "
+     "знаков"},
+    {"bad-quality", "добротность - число больше 0, не длиннее 64 знаков"},
+    {"no-part", "конденсатора нет: паразитная ёмкость больше ёмкости контура"},
+    {"circuit", "Контур с паразитной ёмкостью и потерями"},
+    {"circuit-C", "Ёмкость контура Cк, C и паразитная"},
+    {"circuit-excess", "Паразитная ёмкость больше ёмкости контура на"},
+    {"circuit-Q", "Добротность Q"},
+    {"circuit-bandwidth", "Полоса пропускания F/Q"},
+    {"circuit-edges", "Края полосы по уровню -3 дБ"},
+    {"circuit-R", "Резонансное сопротивление Q·R"},
+    {"chart-3db", "-3 дБ"},
+    {"xc-circuit", "X_C ёмкости контура"},
+    {"measure", "Катушка по двум резонансам"},
+    {"measure-intro",
+     "Резонансы катушки с двумя известными конденсаторами (ГИР, анализатор) "
+     "дают её индуктивность и паразитную ёмкость."},
+    {"measure-C1", "Конденсатор C1"},
+    {"measure-F1", "Частота F1"},
+    {"measure-C2", "Конденсатор C2"},
+    {"measure-F2", "Частота F2"},
+    {"measure-L", "Индуктивность катушки L"},
+    {"measure-use", "Взять Cп в расчёт"},
+    {"measure-enter", "Заполните четыре поля: два показания."},
     // The picture; `_` puts the letter after it below the line.
     {"chart",
      "Реактивное сопротивление катушки X_L и конденсатора X_C в зависимости "

@@ -281,11 +281,15 @@ void ZapisatJson(Tekst& t, const Otvet& o);
 // The answer as the page's calculator shows it, one JSON object: the entry
 // and its code; each quantity, given or computed, with its value, its text
 // as the page writes it (Inzhenerno), that prefix's letter and the text with
-// the unit, and what it is when it is no positive number (zero, inf, nan);
-// with a series, the tolerance, the neighbours of the computed parts and
-// the pairs of them, each with its band (its ends, and the band as one
-// text); and the picture of the reactances against frequency: its axes'
-// decades and the points of its two lines, computed by the calculator.
+// the unit, and what it is when it is no positive number (zero, inf, nan)
+// or, for C, no part beside the stray; with a series, the tolerance, the
+// neighbours of the computed parts and the pairs of them, each with its
+// band (its ends, and the band as one text); with a stray, it and the
+// circuit's capacitance, and the stray's excess where there is no part;
+// with the losses, Q, the bandwidth, its edges at -3 dB as a band and the
+// dynamic resistance, where there is a circuit; and the picture of the
+// reactances against frequency: its axes' decades and the points of its
+// two lines, computed by the calculator.
 void ZapisatPokaz(const Otvet& o, std::FILE* out);
 
 // What the page's lists offer, one JSON object: for each quantity a field
@@ -414,11 +418,29 @@ struct Izmerenie {
   Katushka katushka{};
 };
 
+// What is wrong with two readings that give no coil, in words: one
+// frequency, or one capacitance; empty for none.
+std::string_view Nesovmestimost(const Izmerenie& m);
+
+// The coil measured from the two entries of `m.str`, into `m`: 0 once it
+// is; the number of the first entry that gives no C and F above zero, both
+// finite (1 or 2); or
+// NESOVMESTIMY for readings that give no coil (Nesovmestimost says why).
+constexpr int NESOVMESTIMY = 3;
+int IzmeritKatushku(Izmerenie& m);
+
 // The measurement as the report, as a CSV header and record, as a JSON
 // object.
 void ZapisatIzmerenieTekst(Tekst& t, const Izmerenie& m);
 void ZapisatIzmerenieCsv(Tekst& t, const Izmerenie& m);
 void ZapisatIzmerenieJson(Tekst& t, const Izmerenie& m);
+
+// The coil measured from two readings as the page shows it, one JSON
+// object, by what IzmeritKatushku gave (`itog`): its inductance and the
+// stray capacitance across it, each as the answer's quantities are, and
+// for a negative stray the words that flag it; or why there is none, in
+// the page's words.
+void ZapisatIzmereniePokaz(Tekst& t, const Izmerenie& m, int itog);
 
 // Measures the coil from the two entries of `in` (until q or the end of the
 // input) and writes it as the command line asks. Returns the exit status:

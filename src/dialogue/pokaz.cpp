@@ -23,11 +23,15 @@ const Rod& HENRY = RODY[0];
 const Rod& FARAD = RODY[1];
 const Rod& HERTZ = RODY[2];
 const Rod& OHM = RODY[3];
+const Rod& NUMBER = RODY[5];
 static_assert(RODY[0].imya == "henry" && RODY[1].imya == "farad" &&
-              RODY[2].imya == "hertz" && RODY[3].imya == "ohm");
+              RODY[2].imya == "hertz" && RODY[3].imya == "ohm" &&
+              RODY[5].imya == "number");
 
-// A quantity as shown (ZnachenieStranicy), as an object under `klyuch`.
-void Velichinu(Tekst& t, std::string_view klyuch, float x, const Rod& rod) {
+// A quantity as shown (ZnachenieStranicy), as an object under `klyuch`: a
+// float of the calculator or a double of the design arithmetic.
+template <typename T>
+void Velichinu(Tekst& t, std::string_view klyuch, T x, const Rod& rod) {
   Pechat(t, "\"%s\":{", {klyuch});
   ZnachenieStranicy(t, x, rod);
   Dobavit(t, "}");
@@ -36,15 +40,16 @@ void Velichinu(Tekst& t, std::string_view klyuch, float x, const Rod& rod) {
 // Both ends of a band of frequencies, and the band as one text: the ends in
 // one prefix when both take it (6,67388 – 8,15697 МГц), else each with its
 // own.
-void Polosu(Tekst& t, std::string_view klyuch, Polosa p) {
+template <typename T>
+void Polosu(Tekst& t, std::string_view klyuch, T nachalo, T konec) {
   Pechat(t, "\"%s\":{", {klyuch});
-  Velichinu(t, "from", p.nachalo, HERTZ);
+  Velichinu(t, "from", nachalo, HERTZ);
   Dobavit(t, ",");
-  Velichinu(t, "to", p.konec, HERTZ);
+  Velichinu(t, "to", konec, HERTZ);
   Dobavit(t, ",\"s\":\"");
   Tekst a;
   Tekst b;
-  DvaZnacheniya(a, b, p.nachalo, p.konec, HERTZ);
+  DvaZnacheniya(a, b, nachalo, konec, HERTZ);
   Dobavit(t, {a.bytes.data(), a.n});
   Dobavit(t, DO);
   Dobavit(t, {b.bytes.data(), b.n});
@@ -78,8 +83,10 @@ void Kolichestva(Tekst& t, const Otvet& o) {
   for (std::size_t i = 0; i < MARKERS.size(); ++i) {
     Pechat(t, ",\"%s\":{", {MARKERS.substr(i, 1)});
     ZnachenieStranicy(t, x[i], *rody[i]);
+    const bool detali_net = o.bez_detali && MARKERS[i] == 'C';
     Pechat(t, ",\"given\":%s,\"note\":%s}",
-           {Istina(!Vychislyaetsya(o.tip, MARKERS[i])), Osoboe(x[i])});
+           {Istina(!Vychislyaetsya(o.tip, MARKERS[i])),
+            detali_net ? "\"no-part\"" : Osoboe(x[i])});
   }
   if (o.ryad != nullptr) {
     Pechat(t, ",\"series\":\"%s\",\"tolerance\":\"%v\"",
@@ -97,7 +104,7 @@ void Soseda(Tekst& t, std::string_view part, const Sosed& s,
   Dobavit(t, ",");
   Procenty(t, "dF", s.f, o.F);
   Dobavit(t, ",");
-  Polosu(t, "band", s.polosa);
+  Polosu(t, "band", s.polosa.nachalo, s.polosa.konec);
   Dobavit(t, "},");
 }
 
@@ -143,14 +150,51 @@ void Pary(Tekst& t, const Otvet& o) {
     Dobavit(t, ",");
     Procenty(t, "dR", k.R, o.R);
     Dobavit(t, ",");
-    Polosu(t, "band", o.polosy_par[i]);
+    Polosu(t, "band", o.polosy_par[i].nachalo, o.polosy_par[i].konec);
     Dobavit(t, "}");
   }
   Dobavit(t, "]");
   if (o.n_par > 0) {
     Dobavit(t, ",");
-    Polosu(t, "pairBand", o.polosy_par[0]);
+    Polosu(t, "pairBand", o.polosy_par[0].nachalo, o.polosy_par[0].konec);
   }
+}
+
+// The circuit as built: with a stray, it and the circuit's capacitance
+// (none for invalid data), and the stray's excess over that where there is
+// no part; with the losses, what they give where there is a circuit.
+void Postroen(Tekst& t, const Otvet& o) {
+  if (o.est_parazit) {
+    Dobavit(t, ",");
+    Velichinu(t, "stray", o.parazit, FARAD);
+    if (o.tip == 0) {
+      Dobavit(t, ",\"C_circuit\":null");
+    } else {
+      Dobavit(t, ",");
+      Velichinu(t, "C_circuit", o.C_kontura, FARAD);
+    }
+  }
+  if (o.bez_detali) {
+    Dobavit(t, ",");
+    Velichinu(t, "excess", o.izbytok, FARAD);
+  }
+  if (!o.est_poteri) {
+    return;
+  }
+  if (Neudacha(o)) {
+    Dobavit(t, ",\"losses\":null");
+    return;
+  }
+  const Poteri& q = o.poteri;
+  Dobavit(t, ",\"losses\":{");
+  Velichinu(t, "Q", q.Q, NUMBER);
+  Dobavit(t, ",");
+  Velichinu(t, "bandwidth", q.polosa, HERTZ);
+  Dobavit(t, ",");
+  Polosu(t, "edges", q.nizhe, q.vyshe);
+  Dobavit(t, ",");
+  Velichinu(t, "R_dynamic", q.R_dinamicheskoe, OHM);
+  Dobavit(t, "}");
 }
 
 // The decades of an axis, from 10^ot to 10^doo, each labelled as a quantity
@@ -177,10 +221,11 @@ void Tochki(Tekst& t, std::string_view klyuch,
   Dobavit(t, "]");
 }
 
-// The picture: its axes' decades and its two lines; null when there is none.
+// The picture: its axes' decades and its two lines, the capacitor's of the
+// circuit's capacitance, part and stray; null when there is none.
 void Kartinka(Tekst& t, const Otvet& o) {
   Grafik g;
-  if (o.tip == 0 || !Postroit(o.L, o.C, o.F, g)) {
+  if (Neudacha(o) || !Postroit(o.L, o.C_kontura, o.F, g)) {
     Dobavit(t, ",\"chart\":null}\n");
     return;
   }
@@ -200,11 +245,32 @@ void ZapisatPokaz(const Otvet& o, std::FILE* out) {
   // Each piece fits its own text with room to spare: four neighbours or four
   // pairs, each a few hundred bytes, or a picture of a dozen numbers.
   using Kusok = void (*)(Tekst&, const Otvet&);
-  for (const Kusok k : {Kolichestva, Detali, Pary, Kartinka}) {
+  for (const Kusok k : {Kolichestva, Detali, Pary, Postroen, Kartinka}) {
     Tekst t;
     k(t, o);
     std::fwrite(t.bytes.data(), 1, t.n, out);
   }
+}
+
+void ZapisatIzmereniePokaz(Tekst& t, const Izmerenie& m, int itog) {
+  if (itog == NESOVMESTIMY) {
+    Pechat(t, "{\"why\":\"%s\"}\n", {Nesovmestimost(m)});
+    return;
+  }
+  if (itog != 0) {
+    Dobavit(t, "{\"why\":\"");
+    Pechat(t, POKAZANIE, {itog});
+    Dobavit(t, "\"}\n");
+    return;
+  }
+  Dobavit(t, "{");
+  Velichinu(t, "L", m.katushka.L, HENRY);
+  Dobavit(t, ",");
+  Velichinu(t, "stray", m.katushka.parazit, FARAD);
+  if (m.katushka.parazit < 0) {
+    Pechat(t, ",\"flag\":\"%s\"", {MINUS_PARAZIT});
+  }
+  Dobavit(t, "}\n");
 }
 
 void ZapisatSpravochnik(Tekst& t) {

@@ -15,15 +15,6 @@ bool Pokazanie(const char* str, float& c, float& f) {
          std::isfinite(f) && f > 0;
 }
 
-// What is wrong with two readings that give no coil, in `tx`.
-void Sravnit(Tekst& tx, const Izmerenie& m) {
-  if (m.F[0] == m.F[1]) {
-    Dobavit(tx, MEASURE_SAME_F);
-  } else if (m.C[0] == m.C[1]) {
-    Dobavit(tx, MEASURE_SAME_C);
-  }
-}
-
 void Zapisat(Tekst& tx, const Izmerenie& m, Format format) {
   switch (format) {
     case Format::Text:
@@ -39,6 +30,26 @@ void Zapisat(Tekst& tx, const Izmerenie& m, Format format) {
 }
 
 }  // namespace
+
+std::string_view Nesovmestimost(const Izmerenie& m) {
+  if (m.F[0] == m.F[1]) {
+    return MEASURE_SAME_F;
+  }
+  return m.C[0] == m.C[1] ? MEASURE_SAME_C : std::string_view();
+}
+
+int IzmeritKatushku(Izmerenie& m) {
+  for (std::size_t i = 0; i < m.str.size(); ++i) {
+    if (!Pokazanie(m.str[i], m.C[i], m.F[i])) {
+      return static_cast<int>(i) + 1;
+    }
+  }
+  if (!Nesovmestimost(m).empty()) {
+    return NESOVMESTIMY;
+  }
+  m.katushka = Izmerit(m.C[0], m.F[0], m.C[1], m.F[1]);
+  return 0;
+}
 
 // Every entry is read before anything is answered: the readings are two
 // only when the input holds no third. A line that keeps nothing is no
@@ -78,8 +89,8 @@ int Zamer(Terminal& t, Vhod& in, const Parametry& p) {
   if (n != 2) {
     oshibki.n = 0;
     Pechat(oshibki, MEASURE_COUNT, {n});
-  } else if (oshibki.n == 0) {
-    Sravnit(oshibki, m);
+  } else if (oshibki.n == 0 && !Nesovmestimost(m).empty()) {
+    Pechat(oshibki, MEASURE_FAILED, {Nesovmestimost(m)});
   }
   if (oshibki.n > 0) {
     Warn(t, {oshibki.bytes.data(), oshibki.n});

@@ -43,17 +43,19 @@ const optional = (file, otherwise) => (fs.existsSync(file) ? fs.readFileSync(fil
 
 // The calculator as a person uses it: each case opens the page afresh at
 // an address (with `null`, goes on from the case before), then in turn
-// picks from a list, presses a pin, pastes into a field, types at the end
-// of a field ('more', '\b' a Backspace) or empties it and types into it key
-// by key; sets the screen's width (0: as it was) or waits; and compares
-// what the page shows at once: each field as [value, prefix (null: none
-// chosen), state], the words beside the fields, the pins, the fields that
-// take no typing, those described as computed, the summary, the first row
-// of the pairs, the pairs' band, the words beside the tolerance, the
-// series and the words beside it, the address, the picture's lines by
-// their points, its message (whether inside the picture), the bands' names
-// (and whether their type is legible), what stands below the line in it,
-// and how many units each list offers.
+// picks from a list, presses a pin or a button, pastes into a field, types
+// at the end of a field ('more', '\b' a Backspace) or empties it and types
+// into it key by key; sets the screen's width (0: as it was) or waits; and
+// compares what the page shows at once: each field as [value, prefix (null:
+// none chosen), state], the stray's and the Q's too, the words beside the
+// fields, the pins, the fields that take no typing, those described as
+// computed, the summary, the circuit as built, the first row of the pairs,
+// the pairs' band, the words beside the tolerance, the series and the words
+// beside it, the address, the picture's lines by their points, its band at
+// -3 dB (whether around F), its message (whether inside the picture), the
+// bands' names (and whether their type is legible), what stands below the
+// line in it, how many units each list offers, and the coil measured (L,
+// the stray, the words, whether its stray can be taken).
 const CALCULATOR = [
   ['lc', '', [['L-prefix', 'u'], ['L', '4,5'], ['C-prefix', 'n'], ['C', '10']],
     { L: ['4,5', 'u', 'given'], C: ['10', 'n', 'given'], F: ['750,264', 'K', 'computed'],
@@ -128,6 +130,31 @@ const CALCULATOR = [
   ['link-series', '#L=4,5&L-prefix=u&C=10&C-prefix=n&series=e12', [], { series: ['E12', ''] }],
   ['link-series-unknown', '#L=4,5&L-prefix=u&C=10&C-prefix=n&series=E7', [],
     { series: ['', '«E7»: такого ряда нет: выберите ряд из списка'] }],
+  // A 7 MHz tank with a 10 µH coil, 12 pF of strays and a Q of 150.
+  ['stray', '', [['F-prefix', 'M'], ['F', '7'], ['L', '10'], ['stray', '12']],
+    { C: ['39,6945', 'p', 'computed'], stray: ['12', 'p', 'given'], circuit: ['circuit-C: 51,6945 пФ'],
+      minus3dB: 'none', lines: [5, 5] }],
+  ['quality', null, [['quality', '150']],
+    { quality: ['150', 'given'], circuit: ['circuit-C: 51,6945 пФ', 'circuit-Q: 150', 'circuit-bandwidth: 46,6667 кГц',
+      'circuit-edges: 6,97671 – 7,02337 МГц', 'circuit-R: 65,9734 кОм'], minus3dB: 'around F' }],
+  ['as-built-address', null, [['wait', 600]],
+    { address: '#F=7&F-prefix=M&L=10&L-prefix=u&stray=12&stray-prefix=p&quality=150' }],
+  ['no-part', null, [['stray', '60']],
+    { C: ['не число', '', 'computed, why'], words: ['конденсатора нет: паразитная ёмкость больше ёмкости контура'],
+      circuit: ['circuit-C: 51,6945 пФ', 'circuit-excess: 8,30552 пФ'], lines: [] }],
+  ['quality-zero', null, [['stray', '12'], ['quality', '0']],
+    { C: ['39,6945', 'p', 'computed'], quality: ['0', 'invalid'], words: ['добротность - число больше 0, не длиннее 64 знаков'],
+      circuit: ['circuit-C: 51,6945 пФ'], minus3dB: 'none' }],
+  ['as-built-link', '#F=7&F-prefix=M&L=10&L-prefix=u&stray=12&stray-prefix=p&quality=150', [],
+    { C: ['39,6945', 'p', 'computed'], stray: ['12', 'p', 'given'], quality: ['150', 'given'], minus3dB: 'around F' }],
+  ['measure', '', [['measure-C1', '100'], ['measure-F1', '4,756'], ['measure-C2', '47'], ['measure-F2', '6,552']],
+    { measure: ['9,99597 мкГн', '12,0293 пФ', '', 'usable'] }],
+  ['measure-use', null, [['measure-use']], { stray: ['12,029272', 'p', 'given'], C: ['', 'n', 'empty'] }],
+  ['measure-same-f', null, [['measure-F2', '4,756']],
+    { measure: ['', '', 'частоты двух показаний равны: катушку по ним не найти', 'not usable'] }],
+  ['measure-negative', '', [['measure-C1', '47'], ['measure-F1', '4,756'], ['measure-C2', '100'], ['measure-F2', '6,552']],
+    { measure: ['-9,99597 мкГн', '-159,029 пФ', 'паразитная ёмкость меньше нуля: показания противоречат друг другу, проверьте их',
+      'not usable'] }],
 ];
 // What a picture shows: its lines by their points, its message (whether
 // inside the picture), the names in it (and whether their type is legible).
@@ -156,7 +183,13 @@ const SHOWN = `(() => {
     const list = $('#' + q + '-prefix');
     v[q] = [$('#' + q).value, list.selectedIndex < 0 ? null : list.value, state($('#' + q), $('#' + q + '-note').textContent)];
   }
-  v.words = Q.map((q) => $('#' + q + '-note').textContent).filter((w) => w !== '');
+  v.stray = [$('#stray').value, $('#stray-prefix').value, state($('#stray'), $('#stray-note').textContent)];
+  v.quality = [$('#quality').value, state($('#quality'), $('#quality-note').textContent)];
+  v.words = [...Q, 'stray', 'quality'].map((q) => $('#' + q + '-note').textContent).filter((w) => w !== '');
+  v.circuit = [...document.querySelectorAll('#circuit dd')].filter((d) => d.getClientRects().length > 0)
+    .map((d) => d.id + ': ' + d.textContent);
+  v.measure = [...['#measure-L', '#measure-stray', '#measure-note'].map((id) => $(id).textContent),
+    $('#measure-use').disabled ? 'not usable' : 'usable'];
   v.pins = Q.filter((q) => $('#' + q + '-pin')?.getAttribute('aria-pressed') === 'true');
   v.locked = Q.filter((q) => $('#' + q).readOnly);
   const computed = $('#L-tag').textContent;
@@ -170,6 +203,9 @@ const SHOWN = `(() => {
   v.address = decodeURIComponent(location.hash);
   v.units = Q.map((q) => $('#' + q + '-prefix').options.length);
   Object.assign(v, (${PICTURE})($('#chart')));
+  const band = $('#chart').querySelector('rect.minus3db')?.getBBox();
+  const f = Number($('#chart').querySelector('.zadano')?.getAttribute('x1'));
+  v.minus3dB = !band ? 'none' : band.x <= f && f <= band.x + band.width ? 'around F' : 'off F';
   v.below = [...$('#chart').querySelectorAll('tspan')].map((t) => t.textContent + ':' + getComputedStyle(t).baselineShift);
   return v;
 })()`;
@@ -391,7 +427,7 @@ const check = (name, ok, why) => {
           await evaluate(`new Promise((later) => setTimeout(later, ${id === 'wait' ? value : 150}))`);
           continue;
         }
-        if (id.endsWith('-pin') || id.endsWith('-tab')) {
+        if (id.endsWith('-pin') || id.endsWith('-tab') || id.endsWith('-use')) {
           await evaluate(`document.getElementById('${id}')?.click()`);
           continue;
         }
