@@ -402,6 +402,11 @@ for quit in q '1uL q'; do
   poll shows '^DONE$' || fail "the line typed after '$quit' did not reach the shell"
   lacks 'не прочитано' || fail "a warning that the rest was not read after '$quit'"
 done
+# So does a q at the dialogue's prompt, where the line editor ends.
+session "$home" "TERM=screen PS1='$ ' bash --norc --noprofile -i"
+wait_for '^\$ *$' && tm send-keys -t t "'$program'" Enter
+wait_for "$MENU1" && tm send-keys -t t q Enter 'echo DONE' Enter
+poll shows '^DONE$' || fail "the line typed after q at the prompt did not reach the shell"
 
 # Input from a file, output at the terminal: the shell's next line, after
 # the menu's prompt or after a read error, starts a line of its own.

@@ -181,6 +181,11 @@ void EditorClose() {
     past = nullptr;
   }
   if (editor != nullptr) {
+    // Between lines the editor keeps the terminal as it found it; at its end
+    // it would set it so once more, throwing away what was typed ahead, a
+    // line meant for the shell among it. Told it edits no more, it leaves
+    // the terminal alone.
+    editline.set(editor, EL_EDITMODE, 0);
     editline.end(editor);
     editor = nullptr;
   }
