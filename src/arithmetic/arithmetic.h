@@ -153,8 +153,9 @@ bool Postroit(float l, float c, float f, Grafik& g);
 float EmkostKontura(float chast, double parazit);
 
 // The part a circuit of capacitance `kontur` needs beside the stray
-// `parazit`, in `chast`. False, with nothing written, when the stray alone,
-// rounded to a float, exceeds it: there is no such part.
+// `parazit`, in `chast`: 0 where less than a millionth of the circuit's
+// capacitance is left, its rounding. False, with nothing written, when the
+// stray alone, rounded to a float, exceeds it: there is no such part.
 bool Detal(float kontur, double parazit, float& chast);
 
 // The tolerance (a fraction) of the capacitance of a circuit whose part

@@ -15,8 +15,11 @@ bool Detal(float kontur, double parazit, float& chast) {
   if (kontur < static_cast<float>(parazit)) {
     return false;
   }
+  // Less than a millionth of the circuit's capacitance is what its rounding
+  // leaves of a part of 0: no capacitor is needed, and none is fitted.
+  constexpr double NICHTOZHNO = 1e-6;
   const double chast_ = kontur - parazit;
-  chast = static_cast<float>(chast_ < 0 ? 0 : chast_);
+  chast = static_cast<float>(chast_ < kontur * NICHTOZHNO ? 0 : chast_);
   return true;
 }
 

@@ -33,6 +33,10 @@ const Beside BESIDE[] = {
     {1e-8F, 0, 1e-8F, true},
     // The float nearest 12 pF lies below it: within the circuit's rounding.
     {0, 12e-12, 12e-12F, true},
+    // A stray that rounds to the circuit's capacitance leaves no part, not
+    // a part of its rounding.
+    {0, 51.694482e-12, 51.694482e-12F, true},
+    {0, 51.6945e-12 * (1 - 1e-7), 51.6945e-12F, true},
     {std::numeric_limits<float>::infinity(), 12e-12,
      std::numeric_limits<float>::infinity(), true},
     {0, 60e-12, 51.6945e-12F, false},
