@@ -30,8 +30,11 @@ bool Vychislyaetsya(int tip, char marker);
 // double precision: digits with at most one decimal point or comma and at
 // most one prefix letter (G M K m u n p) among them, and after them, where
 // `marker` is a quantity marker (L, C, F or R), that marker in either case.
-// False, with nothing written, for anything else: no digits, a sign, a
-// second point or prefix, another character, or a text past 64 characters.
+// A prefix letter between digits, or R between the digits of ohms, stands
+// for the point, as parts are marked (4n7 is 4.7n, 2R2 is 2.2), in a number
+// without one. False, with nothing written, for anything else: no digits, a
+// sign, a second point or prefix, another character, or a text past 64
+// characters.
 bool ChitatZnachenie(std::string_view s, char marker, double& x);
 
 // Computes the two quantities the combination code says are missing and

@@ -59,21 +59,33 @@ bool ChitatZnachenie(std::string_view s, char marker, double& x) {
   const Stepen* stepen = nullptr;
   bool point = false;
   int after_point = 0;
+  // Where a letter stood among the digits: as parts are marked, it stands
+  // for the point (4n7, 2R2 ohm), and the number has no other.
+  std::size_t bukva = 0;
+  constexpr Stepen OM{'R', 0};
   for (const char ch : s) {
+    const bool om = marker == 'R' && (ch == 'R' || ch == 'r') && n > 0;
     if (ch >= '0' && ch <= '9') {
       text[n++] = ch;
       after_point += point ? 1 : 0;
     } else if ((ch == '.' || ch == ',') && !point) {
       point = true;
-    } else if (const Stepen* p = Pristavka(ch);
+    } else if (const Stepen* p = om ? &OM : Pristavka(ch);
                p != nullptr && stepen == nullptr) {
       stepen = p;
+      bukva = n;
     } else {
       return false;
     }
   }
-  if (n == 0) {
+  if (n == 0 || (stepen == &OM && bukva == n)) {
     return false;
+  }
+  if (bukva > 0 && bukva < n) {
+    if (point) {
+      return false;
+    }
+    after_point = static_cast<int>(n - bukva);
   }
   text[n++] = 'e';
   const int exponent = (stepen != nullptr ? stepen->exponent : 0) - after_point;
