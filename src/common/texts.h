@@ -309,8 +309,8 @@ constexpr std::array<std::string_view, 23> OSHIBKI{
     "больше (2,5, 500m), а не «",
     "rezonans: задают либо добротность (--quality), либо сопротивление "
     "потерь (--loss), а не обе: «",
-    "rezonans: измерение катушки (--measure) само находит паразитную "
-    "ёмкость и не сочетается с «",
+    "rezonans: измерение катушки (--measure) находит только её L и "
+    "паразитную ёмкость и не сочетается с «",
     "rezonans: с --band и --variable не сочетается «",
 };
 constexpr std::string_view SEE_HELP = "»; справка: rezonans --help\n";
