@@ -43,6 +43,11 @@ int OtvetitDiapazon(Terminal& t, const Parametry& p) {
     if (o.ishod != Ishod::Gotovo) {
       Dobavit(tx, PROVAL_OSHIBKA);
       ZapisatProval(tx, o);
+      // A warning is one line: the report's words go on after a space.
+      char* end = tx.bytes.data() + tx.n - 1;
+      tx.n = static_cast<std::size_t>(std::remove(tx.bytes.data(), end, '\n') -
+                                      tx.bytes.data());
+      tx.bytes[tx.n++] = '\n';
       Warn(t, {tx.bytes.data(), tx.n});
       tx.n = 0;
     }
