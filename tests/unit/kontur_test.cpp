@@ -114,6 +114,13 @@ const Readings READINGS[] = {
     {47e-12, 6552305.3144, 100e-12, 4755663.5325, {10e-6, 12e-12}},
     {0, 14528792.0783, 47e-12, 6552305.3144, {10e-6, 12e-12}},
     {100e-12, 6e6, 47e-12, 4e6, {-1.65947955e-5, -142.4e-12}},
+    // Readings of a coil with no stray, as floats keep them: the rounding
+    // leaves no stray, not a negative one.
+    {1.000000013351432e-10,
+     5032921.0,
+     4.7000001113239875e-11,
+     7341270.0,
+     {1.0000000725627545e-05, 0}},
 };
 
 TEST(Izmerit, FindsTheCoilAndTheStrayAcrossIt) {
