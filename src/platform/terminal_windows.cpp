@@ -151,23 +151,6 @@ void TerminalClose(const Terminal& t) {
   }
 }
 
-// The C runtime keeps the bytes as written in the buffer and makes CR LF
-// of a line end as it puts them out: a buffer of `room` holds that many.
-void Write(Terminal& t, std::string_view bytes) {
-  // One stream for both keeps them in order by itself.
-  if (t.warnings != t.out && t.held + bytes.size() > t.room) {
-    Flush(t);
-  }
-  t.held += bytes.size();
-  std::fwrite(bytes.data(), 1, bytes.size(), t.out);
-}
-
-bool Flush(Terminal& t) {
-  std::fflush(t.warnings);
-  t.held = 0;
-  return std::fflush(t.out) == 0;
-}
-
 bool TerminalRead(Terminal& t, const char** begin, const char** end) {
   Flush(t);
   const int n = _read(_fileno(stdin), t.buffer, sizeof t.buffer);
