@@ -152,6 +152,22 @@ const Chtenie CHTENIE[] = {
     {"5 Гн", "henry", "x", Prochteno::Chislo, Chislo("", "5")},
     {"1·10¹⁰⁰⁰", "ohm", "", Prochteno::Oshibka,
      "слишком длинное число: программа читает строку до 80 знаков"},
+    {"1000000000000000000000000000000000000000", "farad", "n",
+     Prochteno::Chislo,
+     Chislo("n", "1000000000000000000000000000000000000000n")},
+    {"7 мгц", "hertz", "K", Prochteno::Oshibka,
+     "«мгц» - незнакомая единица: частота - в Гц или Hz (заглавные и "
+     "строчные буквы различаются)"},
+    {"7 Mhz", "hertz", "K", Prochteno::Oshibka,
+     "«Mhz» - незнакомая единица: частота - в Гц или Hz (заглавные и "
+     "строчные буквы различаются)"},
+    {"10 uh", "henry", "u", Prochteno::Oshibka,
+     "«uh» - незнакомая единица: индуктивность - в Гн или H (заглавные и "
+     "строчные буквы различаются)"},
+    {"100 пФ.", "farad", "n", Prochteno::Oshibka,
+     "«.» после единицы - лишний знак"},
+    {"", "henry", "µ", Prochteno::Pusto, Chislo("u", "")},
+    {"4,5", "henry", "мк", Prochteno::Chislo, Chislo("u", "4.5u")},
 };
 
 TEST(ChitatPole, ReadsAFieldAsAPersonFillsIt) {
