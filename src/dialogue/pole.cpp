@@ -459,5 +459,7 @@ Prochteno ChitatPole(std::string_view tekst, const Rod& rod,
     Dobavit(t, DLINNOE);
     return Prochteno::Oshibka;
   }
-  return Prochteno::Chislo;
+  return c.kod == nullptr && pristavka == nullptr && edinica == nullptr
+             ? Prochteno::VSvoei
+             : Prochteno::Chislo;
 }
