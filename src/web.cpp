@@ -153,16 +153,17 @@ int rezonans_diapazon(int argc, std::size_t /*n*/) {
 // words in `mesto` holds, its own prefix's letter the second, read from
 // the text after them, `n` bytes in all with the words' lengths
 // (ChitatPole): 0 with the prefix's letter, a NUL and the number as the
-// program's reader takes it; 1 for a field of spaces, with its own prefix's
-// letter and a NUL; 2 with what is wrong; 3 for a quantity the page has
-// not, with nothing written.
+// program's reader takes it, 3 the same for a text that names no prefix or
+// unit; 1 for a field of spaces, with its own prefix's letter and a NUL; 2
+// with what is wrong; 4 for a quantity the page has not, with nothing
+// written.
 int rezonans_chitat(int argc, std::size_t n) {
   std::vector<std::string> slova;
   std::vector<char*> argv;
   const char* pos = Slova(argc, slova, argv);
   const Rod* rod = argc >= 1 ? NaitiRod(slova[0]) : nullptr;
   if (rod == nullptr) {
-    return 3;
+    return 4;
   }
   Tekst t;
   const Prochteno p =

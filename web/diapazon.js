@@ -11,6 +11,7 @@ const Diapazon = (yadro, slova) => {
   const novoe = Edinicy(yadro, spravka);
   const shkala = Shkala($('dial'), slova);
   const fixed = $('fixed');
+  const fixedNote = $('fixed-note');
   const series = $('range-series');
   const seriesNote = $('range-series-note');
   // Each field: its kind, the unit it has at first and the option it gives
@@ -132,27 +133,31 @@ const Diapazon = (yadro, slova) => {
     series: series.value,
   });
   // The summary follows the fields at once; once the user pauses, it is
-  // said politely and the address changes.
+  // said politely and, after the user's edit (`pravka`) with this view
+  // open, the address changes. A page opened keeps its address.
   let pause;
-  const otvetit = () => {
+  const otvetit = (pravka = true) => {
     const said = obnovit();
     $('range-result').textContent = said;
     $('range-copied').textContent = '';
     clearTimeout(pause);
     pause = setTimeout(() => {
       $('range-said').textContent = said;
-      zapomnit();
+      if (pravka && !$('range').hidden) {
+        zapomnit();
+      }
     }, 400);
   };
 
   for (const id of [...Object.keys(POLYA), VALUE]) {
-    pole[id].input.addEventListener('input', otvetit);
+    pole[id].input.addEventListener('input', () => otvetit());
     pole[id].list.addEventListener('change', () => {
       pole[id].own = pole[id].list.value;
       otvetit();
     });
   }
   fixed.addEventListener('change', () => {
+    fixedNote.textContent = '';
     vybrat();
     otvetit();
   });
@@ -167,10 +172,13 @@ const Diapazon = (yadro, slova) => {
   });
 
   // The answer a link keeps, as the calculator's: its fields with their
-  // units, the part chosen (one the list has not is none) and the series.
+  // units, the part chosen (one the list has not is none, with a word) and
+  // the series.
   const otkryt = () => {
     const s = Ssylka.prochitat([...Object.keys(POLYA), VALUE], 'range');
-    fixed.value = CHASTI[s.fixed] ? s.fixed : 'none';
+    const known = [...fixed.options].some((o) => o.value === s.fixed);
+    fixed.value = known ? s.fixed : 'none';
+    fixedNote.textContent = s.fixed && !known ? `«${s.fixed}»: ${slova.get('bad-fixed')}` : '';
     vybrat();
     for (const [id, [, own]] of [...Object.entries(POLYA), [VALUE, CHASTI[fixed.value] ?? CHASTI.coil]]) {
       pole[id].own = own;
@@ -186,7 +194,7 @@ const Diapazon = (yadro, slova) => {
     const r = s.series && yadro.pokaz([`--series=${s.series}`], '');
     series.value = r?.result === 0 ? JSON.parse(r.out).series : '';
     seriesNote.textContent = r && r.result !== 0 ? `«${s.series}»: ${slova.get('bad-series')}` : '';
-    otvetit();
+    otvetit(false);
   };
   window.addEventListener('hashchange', otkryt);
   otkryt();

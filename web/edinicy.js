@@ -3,19 +3,38 @@
 // farad, hertz, ohm, percent, number), whose units, reading and texts the
 // core gives. The field has a unit of its own, the one the user last chose
 // or typed (at first `own`): the core reads the field's text in it where the
-// text names none, and the list follows a unit typed. A value the core
-// computed is shown as the core wrote it, in the prefix that reads best, or
-// in the field's own unit when asked.
+// text names none, and the list follows a unit typed that the field takes.
+// A value the core computed is shown as the core wrote it, in the prefix
+// that reads best, or in the field's own unit when asked.
 const Edinicy = (yadro, spravka) => (id, rod, own, spisok = `${id}-prefix`) => {
   const input = document.getElementById(id);
   const list = document.getElementById(spisok);
   const units = spravka.kinds[rod];
   list?.replaceChildren(...units.map((u) => new Option(u.s, u.p)));
+  // The field's own unit, and the one it had before its text named the unit
+  // it has now: a text refused gives that back. Whether the user's last edit
+  // deleted: deleting never chooses a unit.
+  let svoya;
+  let prezhde;
+  let stiraet = false;
+  input.addEventListener('beforeinput', (e) => {
+    stiraet = e.inputType?.startsWith('delete') ?? false;
+  });
   const f = {
     input,
     list,
     rod,
-    own,
+    get own() {
+      return svoya;
+    },
+    // A unit chosen, kept or given by a link is the field's own; one a link
+    // writes as a field may (µ) is the core's letter for it, and one the
+    // core takes not stays, for the field to say so.
+    set own(p) {
+      svoya = f.has(p) ? p : yadro.chitat(rod, p, '').p ?? p;
+      prezhde = svoya;
+      stiraet = false;
+    },
     // Whether the list has the unit of this letter.
     has: (p) => units.some((u) => u.p === p),
     // The list shows the unit of this letter; none for one it has not.
@@ -24,14 +43,21 @@ const Edinicy = (yadro, spravka) => (id, rod, own, spisok = `${id}-prefix`) => {
         list.value = p;
       }
     },
-    // What the core reads in the field's text (yadro.chitat); a unit typed
-    // becomes the field's own.
+    // What the core reads in the field's text (yadro.chitat). The list
+    // shows a unit the text names and the field takes; typed or pasted, it
+    // becomes the field's own, and stays so once it is deleted. A text the
+    // core refuses leaves the list at the unit the field had before.
     read() {
-      const r = yadro.chitat(rod, f.own, input.value);
-      if (r.p !== undefined) {
-        f.own = r.p;
-        f.show(r.p);
+      const r = yadro.chitat(rod, svoya, input.value);
+      if (r.why !== undefined) {
+        svoya = prezhde;
+      } else if (!r.named) {
+        svoya = r.p;
+        prezhde = r.p;
+      } else if (!stiraet) {
+        svoya = r.p;
       }
+      f.show(r.why === undefined ? r.p : svoya);
       return r;
     },
     // Takes the value shown to be typed: in its prefix, with as many
@@ -56,5 +82,6 @@ const Edinicy = (yadro, spravka) => (id, rod, own, spisok = `${id}-prefix`) => {
       return shown;
     },
   };
+  f.own = own;
   return f;
 };

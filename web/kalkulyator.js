@@ -166,17 +166,20 @@ const Kalkulyator = (yadro, slova) => {
     tolerance: tolerance.value,
   });
   // The summary follows the fields at once; once the user pauses, it is
-  // said politely and the address changes: the browser allows it only so
-  // often.
+  // said politely and, after the user's edit (`pravka`) with this view
+  // open, the address changes: the browser allows it only so often. A
+  // page opened keeps the address it was opened at.
   let pause;
-  const otvetit = () => {
+  const otvetit = (pravka = true) => {
     const said = obnovit();
     $('result').textContent = said;
     $('copied').textContent = '';
     clearTimeout(pause);
     pause = setTimeout(() => {
       $('result-said').textContent = said;
-      zapomnit();
+      if (pravka && !$('calculator').hidden) {
+        zapomnit();
+      }
     }, 400);
   };
 
@@ -234,6 +237,15 @@ const Kalkulyator = (yadro, slova) => {
         f.input.select();
       }
     });
+    // A field that takes no typing says why beside it when typed into.
+    const zapert = (e) => {
+      if (f.input.readOnly && (e.type === 'paste' ||
+          (!e.ctrlKey && !e.metaKey && !e.altKey && (e.key.length === 1 || ['Backspace', 'Delete'].includes(e.key))))) {
+        f.note.textContent = slova.get('pinned-two');
+      }
+    };
+    f.input.addEventListener('keydown', zapert);
+    f.input.addEventListener('paste', zapert);
     f.copy.addEventListener('click', async () => {
       await kopirovat(f.v.s);
       $('copied').textContent = slova.get('copied');
@@ -249,9 +261,9 @@ const Kalkulyator = (yadro, slova) => {
     ryad();
     otvetit();
   });
-  tolerance.addEventListener('input', otvetit);
+  tolerance.addEventListener('input', () => otvetit());
   for (const f of Object.values(kontur)) {
-    f.input.addEventListener('input', otvetit);
+    f.input.addEventListener('input', () => otvetit());
     f.list?.addEventListener('change', () => {
       f.own = f.list.value;
       otvetit();
@@ -270,9 +282,10 @@ const Kalkulyator = (yadro, slova) => {
   });
 
   // The answer a link keeps: its fields with their units, the stray and the
-  // Q, its pins, its series (as the core names it; one it has not is
-  // refused, with a word) and its tolerance. A unit the lists have not stays the field's own, so
-  // that the field says so, until the user chooses one.
+  // Q, its pins (the first two: at most two are pinned), its series (as the
+  // core names it; one it has not is refused, with a word) and its
+  // tolerance. A unit the lists have not stays the field's own, so that the
+  // field says so, until the user chooses one.
   const otkryt = () => {
     const s = Ssylka.prochitat(Q);
     for (const q of Q) {
@@ -301,7 +314,7 @@ const Kalkulyator = (yadro, slova) => {
     }
     kontur.stray.show(kontur.stray.own);
     pins = new Set();
-    for (const q of s.pins.filter((p) => Q.includes(p))) {
+    for (const q of [...new Set(s.pins.filter((p) => Q.includes(p)))].slice(0, 2)) {
       prikolot(q);
     }
     for (const q of pins) {
@@ -317,7 +330,7 @@ const Kalkulyator = (yadro, slova) => {
     seriesNote.textContent = r && r.result !== 0 ? `«${s.series}»: ${slova.get('bad-series')}` : '';
     tolerance.value = s.tolerance;
     ryad();
-    otvetit();
+    otvetit(false);
   };
   window.addEventListener('hashchange', otkryt);
   otkryt();

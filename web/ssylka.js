@@ -34,13 +34,19 @@ const Ssylka = {
     }
     history.replaceState(null, '', `#${p}`);
   },
-  // The view the address keeps: '' for the calculator.
-  vid: () => new URLSearchParams(location.hash.slice(1)).get('view') ?? '',
+  // The view the address names, as it is written; '' for none.
+  imya: () => new URLSearchParams(location.hash.slice(1)).get('view') ?? '',
+  // The view the address keeps, by its panel's id: the calculator's for
+  // none, and for a view the page has not.
+  vid() {
+    const panel = document.getElementById(Ssylka.imya());
+    return panel?.getAttribute('role') === 'tabpanel' ? panel.id : 'calculator';
+  },
   // What the address keeps for the view `view` (the calculator's without
   // it), nothing when it keeps another: the fields of `ids`, in its order,
   // each with its value and its unit's letter where it has them; the part
   // chosen and the pins, as they are.
-  prochitat(ids, view = '') {
+  prochitat(ids, view = 'calculator') {
     const p = new URLSearchParams(view === Ssylka.vid() ? location.hash.slice(1) : '');
     const polya = [...new Set([...p.keys()].map((k) => k.replace(/-prefix$/u, '')))]
       .filter((id) => ids.includes(id))

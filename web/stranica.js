@@ -1,7 +1,7 @@
 // The page's start: the core first, then the page's own words and the
 // menu's explanation as the core has them, then each view and the tabs
 // between them (the view the address keeps open: the calculator's, unless
-// it names another), and the core's sessions for scripts as
+// it names another the page has), and the core's sessions for scripts as
 // window.rezonans.
 (async () => {
   const yadro = await Yadro();
@@ -16,7 +16,14 @@
   const vkladka = Vkladki();
   Kalkulyator(yadro, slova);
   Diapazon(yadro, slova);
-  const otkryt = () => vkladka(Ssylka.vid() || 'calculator');
+  // A view the page has not opens the calculator with the link's values,
+  // and a word why.
+  const otkryt = () => {
+    vkladka(Ssylka.vid());
+    const imya = Ssylka.imya();
+    document.getElementById('view-note').textContent = imya && Ssylka.vid() !== imya
+      ? `«${imya}»: ${slova.get('bad-view')}` : '';
+  };
   window.addEventListener('hashchange', otkryt);
   otkryt();
   // The user types into the first field of the view the page opens on.

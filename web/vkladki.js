@@ -1,6 +1,6 @@
 // The page's views as tabs, one shown at a time: a click or Enter opens
-// one, the arrow keys move between them. Returns what opens the tab of a
-// view by its panel's id.
+// one, the arrow keys move between them, Home and End to the first and the
+// last. Returns what opens the tab of a view by its panel's id.
 const Vkladki = () => {
   const tabs = [...document.querySelectorAll('[role="tab"]')];
   const open = (tab) => {
@@ -14,9 +14,11 @@ const Vkladki = () => {
   for (const t of tabs) {
     t.addEventListener('click', () => open(t));
     t.addEventListener('keydown', (e) => {
-      const step = { ArrowRight: 1, ArrowLeft: -1 }[e.key];
-      if (step) {
-        const next = tabs[(tabs.indexOf(t) + step + tabs.length) % tabs.length];
+      const i = tabs.indexOf(t);
+      const to = { ArrowRight: i + 1, ArrowLeft: i - 1, Home: 0, End: -1 }[e.key];
+      if (to !== undefined) {
+        e.preventDefault();
+        const next = tabs[(to + tabs.length) % tabs.length];
         open(next);
         next.focus();
       }

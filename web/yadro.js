@@ -167,20 +167,21 @@ const Yadro = async () => {
   };
 
   // What a field of the quantity `rod` holds, read from its text with the
-  // field's own prefix `svoya` where the text names none: { p, entry }, the
-  // prefix's letter and the number as the program's reader takes it
-  // ('4.7n'); { p, empty: true } for a field of spaces; { why }, what is
-  // wrong, in the page's words.
+  // field's own prefix `svoya` where the text names none: { p, entry, named },
+  // the prefix's letter, the number as the program's reader takes it
+  // ('4.7n') and whether the text names its prefix or unit; { p, empty: true }
+  // for a field of spaces; { why }, what is wrong, in the page's words. The
+  // own prefix may be written as a field writes it ('µ'): p is its letter.
   const chitat = (rod, svoya, tekst) => {
     const result = call([rod, svoya], tekst, (n) => core.rezonans_chitat(2, n));
-    if (result === 3) {
+    if (result === 4) {
       throw new Error(`rezonans: no quantity ${rod}`);
     }
     if (result === 2) {
       return { why: text(1) };
     }
     const [p, entry] = text(1).split('\0');
-    return result === 0 ? { p, entry } : { p, empty: true };
+    return result === 1 ? { p, empty: true } : { p, entry, named: result === 0 };
   };
 
   // The value `x` of the quantity `rod` as the page writes it, in the prefix

@@ -511,7 +511,7 @@ struct Nadpis {
   std::string_view mesto;
   std::string_view tekst;
 };
-constexpr std::array<Nadpis, 101> NADPISI{{
+constexpr std::array<Nadpis, 104> NADPISI{{
     {"title", "Резонанс LC-контура"},
     {"entry", "Данные"},
     {"keys",
@@ -536,6 +536,10 @@ constexpr std::array<Nadpis, 101> NADPISI{{
     {"unit", "единица"},
     {"computed", "вычислено"},
     {"pin", "Закрепить"},
+    {"pinned-two",
+     "два других поля закреплены, это вычисляется: чтобы задать его, "
+     "открепите одно из них"},
+    {"bad-view", "такой вкладки нет: открыт калькулятор"},
     {"copy", "Копировать"},
     {"copied", "Скопировано"},
     {"too-long", DLINNOE},
@@ -613,16 +617,18 @@ constexpr std::array<Nadpis, 101> NADPISI{{
     // what it has computed and its dial.
     {"range", "Диапазон"},
     {"range-intro",
-     "Катушка, подстроечный конденсатор параллельно и сопрягающий "
-     "последовательно с переменным, с которыми переменный конденсатор "
-     "перекрывает полосу. Концы - в любом порядке."},
+     "Параллельно катушке - паразитная ёмкость, подстроечный конденсатор и "
+     "переменный, соединённый последовательно с сопрягающим. Расчёт даёт "
+     "катушку и конденсаторы, с которыми переменный перекрывает полосу. "
+     "Концы - в любом порядке."},
     {"band-from", "Полоса от"},
     {"band-to", "Полоса до"},
     {"variable-min", "Переменный от"},
     {"variable-max", "Переменный до"},
     {"range-stray", "Паразитная ёмкость"},
     {"fixed", "Задана деталь"},
-    {"fixed-none", "никакая: без сопрягающего"},
+    {"fixed-none", "никакая (без сопрягающего)"},
+    {"bad-fixed", "такой детали нет: выберите деталь из списка"},
     {"coil", "Катушка L"},
     {"trimmer", "Подстроечный Ct"},
     {"padder", "Сопрягающий Cp"},
@@ -749,5 +755,12 @@ constexpr std::string_view NET_CIFR = "нет цифр";
 constexpr std::string_view PROBEL =
     "пробел в числе - только между тысячами: 1 000";
 constexpr std::string_view CHUZHAYA_EDINICA = "«%s» - единица %s, а здесь %s";
+// Letters after a number that are no unit (the letters, what the field
+// holds, its unit in both spellings), and a character after a unit.
+constexpr std::string_view NEZNAKOMAYA_EDINICA =
+    "«%s» - незнакомая единица: %s - в %s или %s (заглавные и строчные "
+    "буквы различаются)";
+constexpr std::string_view ZNAK_POSLE_EDINICY =
+    "«%s» после единицы - лишний знак";
 constexpr std::string_view NET_EDINICY =
     "«%s»: такой единицы нет - выберите единицу из списка";

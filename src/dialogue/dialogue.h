@@ -385,6 +385,9 @@ enum class Prochteno {
   Pusto = 1,
   // Writes what is wrong, in the page's words.
   Oshibka = 2,
+  // As Chislo, for a number whose text names no prefix and no unit: it is
+  // read in the field's own.
+  VSvoei = 3,
 };
 Prochteno ChitatPole(std::string_view tekst, const Rod& rod,
                      std::string_view svoya, Tekst& t);

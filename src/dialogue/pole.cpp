@@ -253,8 +253,13 @@ bool Zapisat(Tekst& t, const Chislo& c, int sdvig, std::string_view bukva) {
     Dobavit(t, bukva);
     return true;
   }
-  const long dlina = static_cast<long>(d.size()) + std::abs(tochka) + 2;
-  if (dlina > static_cast<long>(LLL) - 1) {
+  // Its length with the letter: "0.", the zeros and the digits; the
+  // digits and the zeros; or the digits and the point.
+  const auto n = static_cast<long>(d.size());
+  const long dlina = tochka <= 0   ? 2 - tochka + n
+                     : tochka >= n ? tochka
+                                   : n + 1;
+  if (dlina + static_cast<long>(bukva.size()) > static_cast<long>(LLL) - 1) {
     return false;
   }
   if (tochka <= 0) {
@@ -303,10 +308,93 @@ void Skazat(Tekst& t, const Itog& r, const Rod& rod) {
   }
 }
 
-// The field's own prefix, or null when the lists have none such for it.
+// The longest spelling of a unit of any quantity the text starts with; 0
+// for none.
+std::size_t EdinicaVnachale(std::string_view s) {
+  std::size_t n = 0;
+  for (const Rod& r : RODY) {
+    for (const std::u8string_view e : r.napisaniya) {
+      n = !e.empty() && s.starts_with(Bayty(e)) ? std::max(n, e.size()) : n;
+    }
+  }
+  return n;
+}
+
+// How many bytes of a unit, a prefix, or both the text starts with, the
+// longest way a field takes them.
+std::size_t Izvestno(std::string_view s) {
+  std::size_t n = 0;
+  const std::size_t edinica = EdinicaVnachale(s);
+  if (Napisanie(s, true, n) == nullptr) {
+    return edinica;
+  }
+  return std::max(edinica, n + EdinicaVnachale(s.substr(n)));
+}
+
+// Whether the text starts with a letter of the alphabets units are written
+// in: Latin, Greek (µ among them) or Cyrillic.
+bool Bukva(std::string_view s) {
+  const auto b = [&s](std::size_t i) {
+    return i < s.size() ? static_cast<unsigned char>(s[i]) : 0U;
+  };
+  if (b(0) < 0x80) {
+    return (b(0) | 0x20U) >= 'a' && (b(0) | 0x20U) <= 'z';
+  }
+  if (Utf8(s) != 2) {
+    return false;
+  }
+  const unsigned c = ((b(0) & 0x1FU) << 6U) | (b(1) & 0x3FU);
+  return c == 0xB5 || (c >= 0x370 && c <= 0x4FF);
+}
+
+// What follows the last digit of a text the reader refuses, where that is
+// what is wrong: letters that are no unit of a field (7 мгц, 10 uh: the
+// unit with the letters after it), or a character after the unit (100 пФ.).
+// Writes why and returns true; false when what follows the digits is a
+// unit, or nothing, so that the number is what is wrong.
+bool Hvost(Tekst& t, std::string_view s, const Rod& rod) {
+  std::size_t cifry = 0;
+  for (std::size_t i = 0; i < s.size();) {
+    const std::size_t n = std::max<std::size_t>(Utf8(s.substr(i)), 1);
+    if ((s[i] >= '0' && s[i] <= '9') || Verhnyaya(s.substr(i)) >= 0) {
+      cifry = i + n;
+    }
+    i += n;
+  }
+  const std::string_view hvost = Obrezat(s.substr(cifry));
+  const std::size_t k = Izvestno(hvost);
+  const std::string_view posle = Obrezat(hvost.substr(k));
+  if (cifry == 0 || posle.empty() || (k == 0 && !Bukva(posle))) {
+    return false;
+  }
+  Tekst znak;
+  if (!Bukva(posle)) {
+    Citata(znak, posle.substr(0, std::max<std::size_t>(Utf8(posle), 1)), false);
+    Pechat(t, ZNAK_POSLE_EDINICY,
+           {std::string_view(znak.bytes.data(), znak.n)});
+    return true;
+  }
+  std::size_t konec = hvost.size() - posle.size();
+  while (konec < hvost.size() && Bukva(hvost.substr(konec))) {
+    konec += Utf8(hvost.substr(konec));
+  }
+  Citata(znak, hvost.substr(0, konec), false);
+  Pechat(t, NEZNAKOMAYA_EDINICA,
+         {std::string_view(znak.bytes.data(), znak.n), rod.chto,
+          Bayty(rod.napisaniya[0]), Bayty(rod.napisaniya[1])});
+  return true;
+}
+
+// The field's own prefix, by its letter or as a field may write it (µ is
+// u); null when the lists have none such for it.
 const Pristavka* Svoya(std::string_view svoya, const Rod& rod) {
+  std::size_t n = 0;
   const Pristavka* p = NaitiPristavku(svoya);
-  return p != nullptr && (rod.pristavki || p->bukva.empty()) ? p : nullptr;
+  p = p != nullptr ? p : Napisanie(svoya, true, n);
+  return p != nullptr && (p->bukva == svoya || n == svoya.size()) &&
+                 (rod.pristavki || p->bukva.empty())
+             ? p
+             : nullptr;
 }
 
 Prochteno NetSvoei(Tekst& t, std::string_view svoya) {
@@ -322,10 +410,11 @@ Prochteno ChitatPole(std::string_view tekst, const Rod& rod,
                      std::string_view svoya, Tekst& t) {
   std::string_view s = Obrezat(tekst);
   if (s.empty()) {
-    if (Svoya(svoya, rod) == nullptr) {
+    const Pristavka* p = Svoya(svoya, rod);
+    if (p == nullptr) {
       return NetSvoei(t, svoya);
     }
-    Dobavit(t, svoya);
+    Dobavit(t, p->bukva);
     Dobavit(t, NUL);
     return Prochteno::Pusto;
   }
@@ -345,7 +434,9 @@ Prochteno ChitatPole(std::string_view tekst, const Rod& rod,
   Chislo c;
   const Itog r = ChitatChislo(s, rod.pristavki && pristavka == nullptr, c);
   if (r.beda != Beda::Net) {
-    Skazat(t, r, rod);
+    if (!rod.pristavki || !Hvost(t, Obrezat(tekst), rod)) {
+      Skazat(t, r, rod);
+    }
     return Prochteno::Oshibka;
   }
   if (edinica != nullptr && edinica != &rod) {
@@ -368,5 +459,7 @@ Prochteno ChitatPole(std::string_view tekst, const Rod& rod,
     Dobavit(t, DLINNOE);
     return Prochteno::Oshibka;
   }
-  return Prochteno::Chislo;
+  return c.kod == nullptr && pristavka == nullptr && edinica == nullptr
+             ? Prochteno::VSvoei
+             : Prochteno::Chislo;
 }

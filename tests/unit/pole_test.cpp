@@ -84,13 +84,13 @@ std::string Chislo(const char* p, const char* n) {
 // its own prefix and unit, the letter code of parts, the page's own copied
 // text, spaces; and what it refuses.
 const Chtenie CHTENIE[] = {
-    {"455", "hertz", "K", Prochteno::Chislo, Chislo("K", "455K")},
-    {"4,7", "farad", "n", Prochteno::Chislo, Chislo("n", "4.7n")},
-    {" 10 ", "henry", "u", Prochteno::Chislo, Chislo("u", "10u")},
-    {"4,7\t", "henry", "u", Prochteno::Chislo, Chislo("u", "4.7u")},
-    {"1 000", "ohm", "", Prochteno::Chislo, Chislo("", "1000")},
-    {"12 345 678,5", "hertz", "", Prochteno::Chislo, Chislo("", "12345678.5")},
-    {"1\u00A0000", "ohm", "", Prochteno::Chislo, Chislo("", "1000")},
+    {"455", "hertz", "K", Prochteno::VSvoei, Chislo("K", "455K")},
+    {"4,7", "farad", "n", Prochteno::VSvoei, Chislo("n", "4.7n")},
+    {" 10 ", "henry", "u", Prochteno::VSvoei, Chislo("u", "10u")},
+    {"4,7\t", "henry", "u", Prochteno::VSvoei, Chislo("u", "4.7u")},
+    {"1 000", "ohm", "", Prochteno::VSvoei, Chislo("", "1000")},
+    {"12 345 678,5", "hertz", "", Prochteno::VSvoei, Chislo("", "12345678.5")},
+    {"1\u00A0000", "ohm", "", Prochteno::VSvoei, Chislo("", "1000")},
     {"448,324 пФ", "farad", "n", Prochteno::Chislo, Chislo("p", "448.324p")},
     {"750,264 кГц", "hertz", "M", Prochteno::Chislo, Chislo("K", "750.264K")},
     {"4.5uH", "henry", "m", Prochteno::Chislo, Chislo("u", "4.5u")},
@@ -108,16 +108,16 @@ const Chtenie CHTENIE[] = {
     {"10u", "henry", "m", Prochteno::Chislo, Chislo("u", "10u")},
     {"4н7 Ф", "farad", "u", Prochteno::Chislo, Chislo("n", "4.7n")},
     {"1,5 ТГц", "hertz", "K", Prochteno::Chislo, Chislo("T", "1500G")},
-    {"2", "hertz", "T", Prochteno::Chislo, Chislo("T", "2000G")},
+    {"2", "hertz", "T", Prochteno::VSvoei, Chislo("T", "2000G")},
     {"4,7 фФ", "farad", "n", Prochteno::Chislo, Chislo("f", "0.0047p")},
     {"1,59155·10⁻³¹ Ф", "farad", "n", Prochteno::Chislo,
      Chislo("", "0.000000000000000000159155p")},
     {"3,40282·10³⁸ Гц", "hertz", "K", Prochteno::Chislo,
      Chislo("", "340282000000000000000000000000G")},
-    {"0,00", "ohm", "", Prochteno::Chislo, Chislo("", "0")},
+    {"0,00", "ohm", "", Prochteno::VSvoei, Chislo("", "0")},
     {"5 %", "percent", "", Prochteno::Chislo, Chislo("", "5")},
     {" 2,5% ", "percent", "", Prochteno::Chislo, Chislo("", "2.5")},
-    {"0,", "percent", "", Prochteno::Chislo, Chislo("", "0")},
+    {"0,", "percent", "", Prochteno::VSvoei, Chislo("", "0")},
     {"", "farad", "n", Prochteno::Pusto, Chislo("n", "")},
     {" \t", "hertz", "K", Prochteno::Pusto, Chislo("K", "")},
     {"10 пФ", "henry", "u", Prochteno::Oshibka,
@@ -152,6 +152,22 @@ const Chtenie CHTENIE[] = {
     {"5 Гн", "henry", "x", Prochteno::Chislo, Chislo("", "5")},
     {"1·10¹⁰⁰⁰", "ohm", "", Prochteno::Oshibka,
      "слишком длинное число: программа читает строку до 80 знаков"},
+    {"1000000000000000000000000000000000000000", "farad", "n",
+     Prochteno::VSvoei,
+     Chislo("n", "1000000000000000000000000000000000000000n")},
+    {"7 мгц", "hertz", "K", Prochteno::Oshibka,
+     "«мгц» - незнакомая единица: частота - в Гц или Hz (заглавные и "
+     "строчные буквы различаются)"},
+    {"7 Mhz", "hertz", "K", Prochteno::Oshibka,
+     "«Mhz» - незнакомая единица: частота - в Гц или Hz (заглавные и "
+     "строчные буквы различаются)"},
+    {"10 uh", "henry", "u", Prochteno::Oshibka,
+     "«uh» - незнакомая единица: индуктивность - в Гн или H (заглавные и "
+     "строчные буквы различаются)"},
+    {"100 пФ.", "farad", "n", Prochteno::Oshibka,
+     "«.» после единицы - лишний знак"},
+    {"", "henry", "µ", Prochteno::Pusto, Chislo("u", "")},
+    {"4,5", "henry", "мк", Prochteno::VSvoei, Chislo("u", "4.5u")},
 };
 
 TEST(ChitatPole, ReadsAFieldAsAPersonFillsIt) {

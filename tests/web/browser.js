@@ -43,20 +43,25 @@ const optional = (file, otherwise) => (fs.existsSync(file) ? fs.readFileSync(fil
 
 // The calculator as a person uses it: each case opens the page afresh at
 // an address (with `null`, goes on from the case before), then in turn
-// picks from a list, presses a pin or a button, pastes into a field, types
-// at the end of a field ('more', '\b' a Backspace) or empties it and types
-// into it key by key; sets the screen's width (0: as it was) or waits; and
-// compares what the page shows at once: each field as [value, prefix (null:
-// none chosen), state], the stray's and the Q's too, the words beside the
-// fields, the pins, the fields that take no typing, those described as
-// computed, the summary, the circuit as built, the first row of the pairs,
-// the pairs' band, the words beside the tolerance, the series and the words
-// beside it, the address, the picture's lines by their points, its band at
-// -3 dB (whether around F), its message (whether inside the picture), the
-// bands' names (and whether their type is legible), what stands below the
-// line in it, how many units each list offers, and the coil measured (L,
-// the stray, the words, whether its stray can be taken).
+// picks from a list, presses a pin or a button (or a key on a tab), pastes
+// into a field, types at the end of a field ('more', '\b' a Backspace) or
+// empties it and types into it key by key; sets the screen's width (0: as
+// it was) or its colour scheme, waits, or opens its own address afresh
+// ('reopen'); and compares what the page shows at once: each field as
+// [value, prefix (null: none chosen), state], the stray's and the Q's too,
+// the words beside the fields, the pins (and whether only a colour marks
+// them), the fields that take no typing, those cut short, those described
+// as computed, the tab open and the words about the link's view, the
+// summary, the circuit as built, the first row of the pairs (and the
+// contrast of its cells' names), the pairs' band, the words beside the
+// tolerance, the series and the words beside it, the address, the
+// picture's lines by their points, its band at -3 dB (whether around F),
+// its message (whether inside the picture), the bands' names (and whether
+// their type is legible), what stands below the line in it, how many units
+// each list offers, and the coil measured (L, the stray, the words, whether
+// its stray can be taken).
 const CALCULATOR = [
+  ['plain-kept', '', [['wait', 600]], { address: '', open: 'calculator-tab' }],
   ['lc', '', [['L-prefix', 'u'], ['L', '4,5'], ['C-prefix', 'n'], ['C', '10']],
     { L: ['4,5', 'u', 'given'], C: ['10', 'n', 'given'], F: ['750,264', 'K', 'computed'],
       R: ['21,2132', '', 'computed'], lines: [5, 5], described: ['F', 'R'],
@@ -79,13 +84,18 @@ const CALCULATOR = [
     { L: ['10u', 'u', 'given'], C: ['4n7', 'n', 'given'], F: ['734,127', 'K', 'computed'] }],
   ['letter-codes-r', null, [['R', '2R2']], { R: ['2R2', '', 'given'], L: ['22,748', 'n', 'computed'] }],
   ['other-quantity', '', [['L', '10 пФ'], ['C', '1']],
-    { L: ['10 пФ', 'p', 'invalid'], words: ['«пФ» - единица ёмкости, а здесь индуктивность'], lines: [] }],
+    { L: ['10 пФ', 'u', 'invalid'], words: ['«пФ» - единица ёмкости, а здесь индуктивность'], lines: [] }],
+  ['other-quantity-deleted', null, [['L', '\b\b\b', 'more']], { L: ['10', 'u', 'given'], F: ['1,59155', 'M', 'computed'] }],
+  ['unknown-unit', '', [['F', '7 мгц']], { F: ['7 мгц', 'K', 'invalid'],
+    words: ['«мгц» - незнакомая единица: частота - в Гц или Hz (заглавные и строчные буквы различаются)'] }],
   ['pairs', '', [['F-prefix', 'M'], ['F', '7,1'], ['R-prefix', ''], ['R', '50'],
     ['calculator-series', 'E12'], ['width', 320]],
   { pair: ['1', '1 мкГн', '470 пФ', '7,34127 МГц', '+3,40 %', '46,1266 Ом', '-7,75 %'],
     band: 'Первая пара, обе детали в допуске ±10 %: 6,67388 – 8,15697 МГц',
-    bands: ['1: 1 мкГн, 470 пФ', '2: 1,2 мкГн, 390 пФ', '3: 1,2 мкГн, 470 пФ', '4: 1 мкГн, 390 пФ', 'legible'] }],
-  ['tolerance', null, [['width', 0], ['tolerance', '5']],
+    bands: ['1: 1 мкГн, 470 пФ', '2: 1,2 мкГн, 390 пФ', '3: 1,2 мкГн, 470 пФ', '4: 1 мкГн, 390 пФ', 'legible'],
+    labels: 'legible' }],
+  ['pairs-dark', null, [['scheme', 'dark']], { labels: 'legible' }],
+  ['tolerance', null, [['scheme', 'light'], ['width', 0], ['tolerance', '5']],
     { band: 'Первая пара, обе детали в допуске ±5 %: 6,99169 – 7,72765 МГц', tolerance: '' }],
   ['rounds', null, [['tolerance', '99.99999999999999']],
     { tolerance: 'меньше 100, но в вычислениях равен 100: нужно меньше; пока взят допуск ряда',
@@ -113,13 +123,16 @@ const CALCULATOR = [
   ['infinite-emptied', null, [['width', 0], ['F', '5']], { F: ['5', 'K', 'given'], L: ['1,01321', 'n', 'computed'] }],
   ['past-tera', '', [['F-prefix', 'G'], ['F', '1000000'], ['R-prefix', 'G'], ['R', '1000000']],
     { C: ['1,59155·10⁻³¹', '', 'computed'], L: ['159,155', 'm', 'computed'] }],
-  ['past-tera-pasted', null, [['C', '1,59155·10⁻³¹ Ф', 'paste']],
+  ['past-tera-320', null, [['width', 320]], { C: ['1,59155·10⁻³¹', '', 'computed'], cut: [] }],
+  ['past-tera-pasted', null, [['width', 0], ['C', '1,59155·10⁻³¹ Ф', 'paste']],
     { C: ['1,59155·10⁻³¹ Ф', '', 'given'], L: ['159,155', 'm', 'computed'] }],
   ['pin', '', [['L', '10'], ['L-pin'], ['C', '100'], ['F', '1']],
     { L: ['10', 'u', 'given'], C: ['2,53303', 'm', 'computed'], F: ['1', 'K', 'given'], pins: ['L'] }],
   ['pin-address', null, [['wait', 600]], { address: '#L=10&L-prefix=u&F=1&F-prefix=K&pin=L' }],
   ['pins', null, [['R-pin']],
     { pins: ['L', 'R'], locked: ['C', 'F'], R: ['62,83185', 'm', 'given'], F: ['1', 'K', 'computed'] }],
+  ['pins-typed', null, [['F', '5']], { F: ['1', 'K', 'computed, why'],
+    words: ['два других поля закреплены, это вычисляется: чтобы задать его, открепите одно из них'] }],
   ['pin-link', '#L=10&L-prefix=u&C=100&C-prefix=p&pin=L', [['F', '1']],
     { L: ['10', 'u', 'given'], C: ['2,53303', 'm', 'computed'], pins: ['L'] }],
   ['link-unit', '#L=4,5&L-prefix=x&C=10&C-prefix=n',
@@ -128,6 +141,13 @@ const CALCULATOR = [
   ['link-unit-chosen', null, [['L-prefix', 'u']],
     { L: ['4,5', 'u', 'given'], words: [], lines: [5, 5], units: [11, 11, 11, 11] }],
   ['link-series', '#L=4,5&L-prefix=u&C=10&C-prefix=n&series=e12', [], { series: ['E12', ''] }],
+  ['link-unit-typed', '#L=4,5&L-prefix=%C2%B5&C=10&C-prefix=n', [],
+    { L: ['4,5', 'u', 'given'], F: ['750,264', 'K', 'computed'], words: [] }],
+  ['link-view-unknown', '#view=bogus&L=4,5&L-prefix=u&C=10&C-prefix=n', [],
+    { open: 'calculator-tab', L: ['4,5', 'u', 'given'], F: ['750,264', 'K', 'computed'],
+      note: '«bogus»: такой вкладки нет: открыт калькулятор' }],
+  ['link-three-pins', '#L=10&L-prefix=u&C=100&C-prefix=p&pin=L&pin=C&pin=F', [],
+    { L: ['10', 'u', 'given'], C: ['100', 'p', 'given'], F: ['5,03292', 'M', 'computed'], pins: ['L', 'C'] }],
   ['link-series-unknown', '#L=4,5&L-prefix=u&C=10&C-prefix=n&series=E7', [],
     { series: ['', '«E7»: такого ряда нет: выберите ряд из списка'] }],
   // A 7 MHz tank with a 10 µH coil, 12 pF of strays and a Q of 150.
@@ -147,6 +167,9 @@ const CALCULATOR = [
       circuit: ['circuit-C: 51,6945 пФ'], minus3dB: 'none' }],
   ['as-built-link', '#F=7&F-prefix=M&L=10&L-prefix=u&stray=12&stray-prefix=p&quality=150', [],
     { C: ['39,6945', 'p', 'computed'], stray: ['12', 'p', 'given'], quality: ['150', 'given'], minus3dB: 'around F' }],
+  ['as-built-link-kept', null, [['wait', 600], ['reopen']],
+    { address: '#F=7&F-prefix=M&L=10&L-prefix=u&stray=12&stray-prefix=p&quality=150', open: 'calculator-tab',
+      C: ['39,6945', 'p', 'computed'], stray: ['12', 'p', 'given'], quality: ['150', 'given'] }],
   ['measure', '', [['measure-C1', '100'], ['measure-F1', '4,756'], ['measure-C2', '47'], ['measure-F2', '6,552']],
     { measure: ['9,99597 мкГн', '12,0293 пФ', '', 'usable'] }],
   ['measure-use', null, [['measure-use']], { stray: ['12,029272', 'p', 'given'], C: ['', 'n', 'empty'] }],
@@ -190,7 +213,20 @@ const SHOWN = `(() => {
     .map((d) => d.id + ': ' + d.textContent);
   v.measure = [...['#measure-L', '#measure-stray', '#measure-note'].map((id) => $(id).textContent),
     $('#measure-use').disabled ? 'not usable' : 'usable'];
-  v.pins = Q.filter((q) => $('#' + q + '-pin')?.getAttribute('aria-pressed') === 'true');
+  const marked = (pin) => ['none', 'normal'].includes(getComputedStyle(pin, '::before').content) ? ': colour only' : '';
+  v.pins = Q.filter((q) => $('#' + q + '-pin')?.getAttribute('aria-pressed') === 'true')
+    .map((q) => q + marked($('#' + q + '-pin')));
+  v.cut = Q.filter((q) => $('#' + q).scrollWidth > $('#' + q).clientWidth);
+  v.open = $('[role="tab"][aria-selected="true"]').id;
+  v.note = $('#view-note')?.textContent ?? null;
+  // The names of a narrow screen's table cells against the page.
+  const light = (c) => c.match(/[\\d.]+/g).slice(0, 3).map((x) => x / 255)
+    .map((x) => (x <= 0.03928 ? x / 12.92 : ((x + 0.055) / 1.055) ** 2.4)).reduce((l, x, i) => l + [0.2126, 0.7152, 0.0722][i] * x, 0);
+  const back = light(getComputedStyle(document.body).backgroundColor);
+  const ratios = [...document.querySelectorAll('.tablica td')].filter((td) => td.getClientRects().length > 0)
+    .map((td) => getComputedStyle(td, '::before')).filter((b) => !['none', 'normal'].includes(b.content))
+    .map((b) => (Math.max(light(b.color), back) + 0.05) / (Math.min(light(b.color), back) + 0.05));
+  v.labels = ratios.length === 0 ? 'none' : Math.min(...ratios) >= 4.5 ? 'legible' : 'faint: ' + Math.min(...ratios).toFixed(2) + ':1';
   v.locked = Q.filter((q) => $('#' + q).readOnly);
   const computed = $('#L-tag').textContent;
   v.described = Q.filter((q) => ($('#' + q).getAttribute('aria-describedby') ?? '').split(' ')
@@ -249,6 +285,7 @@ const RANGE = [
       result: 'Вычислено: L = 4,43404 мкГн, Ct = 113,97 пФ, Cp = 27 пФ',
       parts: [['1', '4,7 мкГн', '27 пФ', '104,684 пФ', '5,9 – 6,21948 МГц', 'перекрывает'],
         ['2', '3,9 мкГн', '27 пФ', '136,443 пФ', '5,9 – 6,16143 МГц', 'не перекрывает']] }],
+  ['padder-kept', null, [['wait', 600]], { open: 'range-tab', address: PADDER }],
   ['another-part', null, [['fixed', 'coil']],
     { 'fixed-value': ['', 'u', 'empty'], result: 'Вычислено: L = 196,332 нГн, Ct = 3,31634 нФ, Cp нет' }],
   ['outside', `${BANDSPREAD}&fixed=coil&fixed-value=100&fixed-value-prefix=u`, [],
@@ -263,7 +300,14 @@ const RANGE = [
     { 'band-from': ['5,9', 'M', 'invalid'], 'band-to': ['5900', 'K', 'invalid'], words: ['концы полосы - две разные частоты больше 0'],
       result: 'Ничего не вычислено: исправьте отмеченное поле.', design: [], lines: [] }],
   ['other-quantity', BANDSPREAD, [['range-stray', '25 мкГн']],
-    { 'range-stray': ['25 мкГн', 'u', 'invalid'], words: ['«мкГн» - единица индуктивности, а здесь ёмкость'], lines: [] }],
+    { 'range-stray': ['25 мкГн', 'p', 'invalid'], words: ['«мкГн» - единица индуктивности, а здесь ёмкость'], lines: [] }],
+  ['other-quantity-typed', BANDSPREAD, [['band-to', '530 пФ']], { 'band-to': ['530 пФ', 'M', 'invalid'] }],
+  ['other-quantity-deleted', null, [['band-to', '\b\b\b', 'more']], { 'band-to': ['530', 'M', 'given'] }],
+  ['fixed-unknown', `${BANDSPREAD}&fixed=bogus`, [],
+    { fixed: 'none', words: ['«bogus»: такой детали нет: выберите деталь из списка'] }],
+  ['console-link', '#view=console', [['wait', 600]], { open: 'console-tab', address: '#view=console' }],
+  ['home', '#view=range', [['range-tab', 'Home']], { open: 'calculator-tab' }],
+  ['end', '', [['calculator-tab', 'End']], { open: 'range-tab' }],
   ['narrow', PADDER, [['width', 320]], { wide: 320, lines: [11, 11], bands: ['Расчёт', '1: 4,7 мкГн, 27 пФ', 'legible'] }],
   ['link-unit', '#view=range&band-from=530&band-from-prefix=x', [['width', 0]],
     { 'band-from': ['530', null, 'invalid'], words: ['«x»: такой единицы нет - выберите единицу из списка'] }],
@@ -280,7 +324,8 @@ const SHOWN_RANGE = `(() => {
       : e.disabled ? 'off' : e.value ? 'given' : 'empty'];
   }
   v.fixed = $('#fixed').value;
-  v.words = ids.map((id) => $('#' + id + '-note').textContent).filter((w) => w !== '');
+  v.words = [...ids.map((id) => $('#' + id + '-note').textContent), $('#fixed-note')?.textContent ?? '']
+    .filter((w) => w !== '');
   v.open = $('[role="tab"][aria-selected="true"]').id;
   v.result = $('#range-result').textContent;
   const rows = (table) => (table.closest('[hidden]') ? [] : [...table.tBodies[0].rows].map((r) => [...r.cells].map((c) => c.textContent)));
@@ -423,7 +468,19 @@ const check = (name, ok, why) => {
           await b.send(...(value ? ['Emulation.setDeviceMetricsOverride', { width: value, height: 800, deviceScaleFactor: 1, mobile: true }]
             : ['Emulation.clearDeviceMetricsOverride']));
         }
-        if (id === 'width' || id === 'wait') {
+        if (id === 'scheme') {
+          await b.send('Emulation.setEmulatedMedia', { features: [{ name: 'prefers-color-scheme', value }] });
+        }
+        if (id === 'reopen') {
+          await opened(b, await evaluate('location.href'));
+          continue;
+        }
+        if (id.endsWith('-tab') && value) {
+          await evaluate(`document.getElementById('${id}').focus()`);
+          await key(value, { Home: 36, End: 35 }[value]);
+          continue;
+        }
+        if (id === 'width' || id === 'wait' || id === 'scheme') {
           await evaluate(`new Promise((later) => setTimeout(later, ${id === 'wait' ? value : 150}))`);
           continue;
         }
