@@ -149,7 +149,7 @@ const CALCULATOR = [
     { C: ['39,6945', 'p', 'computed'], stray: ['12', 'p', 'given'], quality: ['150', 'given'], minus3dB: 'around F' }],
   ['measure', '', [['measure-C1', '100'], ['measure-F1', '4,756'], ['measure-C2', '47'], ['measure-F2', '6,552']],
     { measure: ['9,99597 мкГн', '12,0293 пФ', '', 'usable'] }],
-  ['measure-use', null, [['measure-use']], { stray: ['12,029272', 'p', 'given'], C: ['', 'n', 'empty'] }],
+  ['measure-use', null, [['measure-use']], { stray: ['12,0292725', 'p', 'given'], C: ['', 'n', 'empty'] }],
   ['measure-same-f', null, [['measure-F2', '4,756']],
     { measure: ['', '', 'частоты двух показаний равны: катушку по ним не найти', 'not usable'] }],
   ['measure-negative', '', [['measure-C1', '47'], ['measure-F1', '4,756'], ['measure-C2', '100'], ['measure-F2', '6,552']],
