@@ -226,7 +226,7 @@ int ObrabotkaTochno(const char* str, double* l, double* c, double* f,
       if (n > 0) {
         auto* konec = text.data() + n;
         *konec++ = 'e';
-        // The array's last character stays the terminating zero.
+        // The range leaves the array's last place for the terminating zero.
         *std::to_chars(konec, text.data() + text.size() - 1, stepen + sdvig)
              .ptr = '\0';
         values[m] = std::strtod(text.data(), nullptr);
