@@ -153,8 +153,8 @@ def circuit(program, lines):
 
 def measurements(program, n):
     """Two readings made here from a coil and a stray, with two capacitors,
-    back to that coil and stray; and the formulas as the readings give them.
-    Returns how many differ."""
+    back to that coil and stray; and the formulas as the readings give them,
+    each the double nearest the digits typed. Returns how many differ."""
     rng = random.Random(38)
     failures = 0
     for _ in range(n):
@@ -163,16 +163,19 @@ def measurements(program, n):
         L, stray = 10 ** rng.uniform(-7, -3), 10 ** rng.uniform(-12, -10.5)
         c1 = 10 ** rng.uniform(-11.5, -10)
         c2 = c1 * rng.uniform(2, 10)
-        entries = [f"{c * 1e12:.6f}pC{1e-6 / (2 * math.pi * math.sqrt(L * (c + stray))):.9f}MF"
-                   for c in (c1, c2)]
-        (_, v1), (_, v2) = parse(entries[0]), parse(entries[1])
-        k1, k2 = v1["F"] ** 2, v2["F"] ** 2
-        cs = (k2 * v2["C"] - k1 * v1["C"]) / (k1 - k2)
-        read = 1 / ((TWO_PI * v1["F"]) ** 2 * (v1["C"] + cs))
+        # At most ten significant digits each, all of which the reader takes.
+        typed = [(f"{c * 1e12:.6f}", f"{1e-6 / (2 * math.pi * math.sqrt(L * (c + stray))):.10g}")
+                 for c in (c1, c2)]
+        entries = [f"{c}pC{f}MF" for c, f in typed]
+        (C1, F1), (C2, F2) = [(float(c + "e-12"), float(f + "e6")) for c, f in typed]
+        k1, k2 = F1 * F1, F2 * F2
+        cs = (k2 * C2 - k1 * C1) / (k1 - k2)
+        w = TWO_PI * F1
+        read = 1 / ((w * w) * (C1 + cs))
         r = run(program, ["--measure", "--format=csv", *entries], "")
         ok = (len(r) == 1 and [r[0]["entry1"], r[0]["entry2"]] == entries
-              and close(r[0]["L"], read, 1e-9) and close(r[0]["stray"], cs, 1e-9)
-              and close(r[0]["L"], L, 1e-4) and close(r[0]["stray"], stray, 1e-4))
+              and close(r[0]["L"], read, 1e-15) and close(r[0]["stray"], cs, 1e-15)
+              and close(r[0]["L"], L, 1e-6) and close(r[0]["stray"], stray, 5e-6))
         if not ok:
             failures += 1
             print(f"--measure {entries}: {r}, made from L={L} stray={stray}")

@@ -14,6 +14,13 @@
 // (LC, LF, CF, RC, RL, RF). All four quantities are written.
 int Obrabotka(const char* str, float* l, float* c, float* f, float* r);
 
+// The same reading in double precision, for readings whose digits the
+// design arithmetic takes as typed: the same grammar and the same rule for
+// the digits after the point, each number the double nearest the digits it
+// keeps (at most 40 significant ones).
+int ObrabotkaTochno(const char* str, double* l, double* c, double* f,
+                    double* r);
+
 // What the parser drops of a normalised line: what follows its last
 // quantity marker (digits, a scale letter). Empty when it has no marker.
 const char* Hvost(const char* str);

@@ -161,11 +161,13 @@ bool Perekryvaet(const Shema& sh, const Zadanie& z) {
 }
 
 // A circuit of a standard coil and padder (infinite: none) with the trimmer
-// that tunes f_min; where that would be less than none, none.
+// that tunes f_min; where that would be less than none, none. A trimmer
+// that rounding alone puts below 0 (the design's own coil and padder) is 0.
 Standart Standartnyi(const Dano& d, const Zadanie& z, double L, double padder) {
-  const double trimmer = 1 / (d.w2 * L) - d.s - Posledovatelno(d.b, padder);
+  const double total = 1 / (d.w2 * L);
+  const double trimmer = total - d.s - Posledovatelno(d.b, padder);
   Standart st;
-  st.bez_trimmera = trimmer < 0;
+  st.bez_trimmera = trimmer < -ROVNO * total;
   st.shema = Nastroit(d, L, std::max(trimmer, 0.0), padder);
   st.perekryvaet = Perekryvaet(st.shema, z);
   st.shkala = Shkalu(d, st.shema);
@@ -203,13 +205,18 @@ bool Luchshe(const Standart& a, const Standart& b, const Zadanie& z) {
 }
 
 // Each neighbour of the design's coil with each of its padder's, or with
-// none where the design has none, in their order.
+// none where the design has none, in their order. A coil or a padder the
+// builder chose is in their hands (a coil wound, a padder bought): it stays
+// as the design has it, and only the parts computed are given neighbours.
 void Standarty(const Dano& d, const Shema& proekt, Sopryazhenie& o) {
-  std::array<double, 2> l{};
-  std::array<double, 2> p{INFINITY, INFINITY};
-  const std::size_t nl = Ryadom(proekt.L, *o.ryad, l);
-  const std::size_t np =
-      std::isinf(proekt.padder) ? 1 : Ryadom(proekt.padder, *o.ryad, p);
+  const Vybor vybor = o.zadanie.vybor;
+  std::array<double, 2> l{proekt.L, 0};
+  std::array<double, 2> p{proekt.padder, INFINITY};
+  const std::size_t nl =
+      vybor == Vybor::Katushka ? 1 : Ryadom(proekt.L, *o.ryad, l);
+  const std::size_t np = vybor == Vybor::Padder || std::isinf(proekt.padder)
+                             ? 1
+                             : Ryadom(proekt.padder, *o.ryad, p);
   for (std::size_t i = 0; i < nl; ++i) {
     for (std::size_t j = 0; j < np; ++j) {
       o.standart[o.n_standart++] = Standartnyi(d, o.zadanie, l[i], p[j]);

@@ -64,7 +64,8 @@ enum class Ishod {
 };
 
 // A circuit of standard parts: a neighbour of the design's coil with one of
-// its padder's (or none), and the trimmer that puts the low end on f_min.
+// its padder's (or none), a part the builder chose being kept as it is, and
+// the trimmer that puts the low end on f_min.
 // Where even no trimmer leaves the low end below f_min, it has none. Whether
 // the band it tunes holds the whole band asked.
 struct Standart {
@@ -74,7 +75,8 @@ struct Standart {
   Shkala shkala{};
 };
 
-// Two neighbours of the coil by two of the padder.
+// Two neighbours of the coil by two of the padder; with a coil or a padder
+// chosen, the other's two.
 constexpr std::size_t STANDARTNYH = 4;
 
 // The whole answer, as every writer shows it.

@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <cstdlib>
 #include <cstring>
 #include <string_view>
 
@@ -38,24 +40,33 @@ constexpr bool MestaVerny() {
 }
 static_assert(MestaVerny());
 
+// Each scale letter with its factor as a float, and as a power of ten for
+// the reading in double precision.
 struct Scale {
   char letter;
   float razmer;
+  int stepen;
 };
 constexpr std::array<Scale, 7> SCALES{{
-    {'G', 1e9F},
-    {'M', 1e6F},
-    {'K', 1e3F},
-    {'m', 1e-3F},
-    {'u', 1e-6F},
-    {'n', 1e-9F},
-    {'p', 1e-12F},
+    {'G', 1e9F, 9},
+    {'M', 1e6F, 6},
+    {'K', 1e3F, 3},
+    {'m', 1e-3F, -3},
+    {'u', 1e-6F, -6},
+    {'n', 1e-9F, -9},
+    {'p', 1e-12F, -12},
 }};
 static_assert(SCALES.back().letter == 'p', "a scale letter is missing");
 
 // The digits of a number that count after its decimal point: an integer of
 // this many digits is at least 10^9, past what a float keeps exactly.
 constexpr int TOCHNYE = 10;
+
+// The significant digits the reading in double precision keeps of a number,
+// far past the 17 that tell doubles apart; an integer's further digits
+// count as powers of ten.
+constexpr int CIFRY = 40;
+static_assert(CIFRY > TOCHNYE, "every fractional digit that counts is kept");
 
 // Combination code - 1 -> the two markers it stands for.
 constexpr std::array<std::string_view, 6> PAIRS{"LC", "LF", "CF",
@@ -167,6 +178,67 @@ int Obrabotka(const char* str, float* l, float* c, float* f, float* r) {
     } else {
       for (const Scale& s : SCALES) {
         razmer = s.letter == ch ? s.razmer : razmer;
+      }
+    }
+  }
+  *l = values[0];
+  *c = values[1];
+  *f = values[2];
+  *r = values[3];
+  return Kombinaciya(counts);
+}
+
+int ObrabotkaTochno(const char* str, double* l, double* c, double* f,
+                    double* r) {
+  std::array<double, 4> values{};
+  std::array<int, 4> counts{};
+  // The significant digits as one integer, then 'e' and its power of ten:
+  // strtod reads a text with no radix character in it the same in every
+  // locale, into the double nearest the value, rounded once.
+  std::array<char, CIFRY + 16> text{};
+  int n = 0;
+  // The power of ten the integer of the digits kept stands at, but for the
+  // scale letter's.
+  int sdvig = 0;
+  int stepen = 0;
+  bool zap = false;
+  int znachashchie = 0;
+  for (const char* p = str; *p != '\0'; ++p) {
+    const char ch = *p;
+    if (ch >= '0' && ch <= '9') {
+      // The float reader's rule for the digits after the point.
+      if (zap && znachashchie >= TOCHNYE) {
+        continue;
+      }
+      const bool znachit = znachashchie > 0 || ch != '0';
+      znachashchie += znachit ? 1 : 0;
+      if (znachit && n < CIFRY) {
+        text[static_cast<std::size_t>(n++)] = ch;
+      } else if (znachit) {
+        ++sdvig;
+      }
+      sdvig -= zap ? 1 : 0;
+    } else if (ch == '.') {
+      zap = true;
+    } else if (const auto m = Mesto(ch); m != std::string_view::npos) {
+      ++counts[m];
+      values[m] = 0;
+      if (n > 0) {
+        auto* konec = text.data() + n;
+        *konec++ = 'e';
+        // The range leaves the array's last place for the terminating zero.
+        *std::to_chars(konec, text.data() + text.size() - 1, stepen + sdvig)
+             .ptr = '\0';
+        values[m] = std::strtod(text.data(), nullptr);
+      }
+      n = 0;
+      sdvig = 0;
+      stepen = 0;
+      zap = false;
+      znachashchie = 0;
+    } else {
+      for (const Scale& s : SCALES) {
+        stepen = s.letter == ch ? s.stepen : stepen;
       }
     }
   }

@@ -413,11 +413,12 @@ void Preduprezhdat(const Terminal& t, const Vhod& in, int tip, const char* str,
 int Cikl(Terminal& t, Vhod& in, const Parametry& p);
 
 // A coil measured from two resonances: the two entries as the reader kept
-// them, the capacitance and frequency each gives, and what they give.
+// them, the capacitance and frequency each gives (read in double
+// precision), and what they give.
 struct Izmerenie {
   std::array<const char*, 2> str{};
-  std::array<float, 2> C{};
-  std::array<float, 2> F{};
+  std::array<double, 2> C{};
+  std::array<double, 2> F{};
   Katushka katushka{};
 };
 

@@ -7,11 +7,12 @@
 namespace {
 
 // Whether an entry is a reading: a capacitance and a frequency above zero,
-// both finite; a capacitance of 0 is the coil alone.
-bool Pokazanie(const char* str, float& c, float& f) {
-  float l = 0;
-  float r = 0;
-  return Obrabotka(str, &l, &c, &f, &r) == 3 && std::isfinite(c) &&
+// both finite; a capacitance of 0 is the coil alone. Read in double
+// precision: the arithmetic starts from the readings as typed.
+bool Pokazanie(const char* str, double& c, double& f) {
+  double l = 0;
+  double r = 0;
+  return ObrabotkaTochno(str, &l, &c, &f, &r) == 3 && std::isfinite(c) &&
          std::isfinite(f) && f > 0;
 }
 

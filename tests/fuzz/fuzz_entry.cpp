@@ -134,6 +134,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
     float L = 0, C = 0, F = 0, R = 0;
     const int code = Obrabotka(str, &L, &C, &F, &R);
     Require(code >= 0 && code <= 6 && AsPrintf(L) && AsPrintf(C));
+    // The reading in double precision has the same grammar: the same
+    // combination, and numbers no less than 0, never undefined.
+    std::array<double, 4> tochno{};
+    Require(ObrabotkaTochno(str, &tochno[0], &tochno[1], &tochno[2],
+                            &tochno[3]) == code);
+    for (const double x : tochno) {
+      Require(x >= 0);
+    }
     Parametry p;
     p.ryad = ryad;
     p.est_parazit = size > 0 && (data[0] & 8U) != 0;

@@ -94,6 +94,9 @@ TEST(Sopryach, EveryDesignTunesItsBandBack) {
         ExpectNear(st.shema.f_high, high, 1e-12);
         EXPECT_EQ(st.perekryvaet, high >= v.f_max * (1 - 1e-12)) << high;
         EXPECT_TRUE(i == 0 || st.perekryvaet <= d.standart[i - 1].perekryvaet);
+        // A coil or a padder chosen is the builder's own: never replaced.
+        EXPECT_TRUE(z.vybor != Vybor::Katushka || st.shema.L == sh.L);
+        EXPECT_TRUE(z.vybor != Vybor::Padder || st.shema.padder == sh.padder);
       }
     }
   }

@@ -71,6 +71,45 @@ TEST(Obrabotka, ParsesQuantitiesAndCombination) {
   }
 }
 
+// The same grammar read in double precision, as the coil's measurement
+// reads its readings: each number the double nearest the digits kept.
+struct Tochno {
+  const char* line;
+  int tip;
+  double L, C, F, R;
+};
+const Tochno TOCHNO[] = {
+    {"470pC4MF", 3, 0, 470e-12, 4e6, 0},
+    {"220pC5.5MF", 3, 0, 220e-12, 5.5e6, 0},
+    {"0C14.53MF", 3, 0, 0, 14.53e6, 0},
+    {"7nL", 0, 7e-9, 0, 0, 0},
+    {"4.5muL", 0, 4.5e-6, 0, 0, 0},
+    {"4u.5L", 0, 4.5e-6, 0, 0, 0},
+    {"1.2.3L", 0, 1.23, 0, 0, 0},
+    {"1L2L3C", 0, 2, 3, 0, 0},
+    {"1L2C3u", 1, 1, 2, 0, 0},
+    {"2GR3MF", 6, 0, 0, 3e6, 2e9},
+    {"16777217L", 0, 16777217, 0, 0, 0},
+    {"0.000000000000000000000000000001L", 0, 1e-30, 0, 0, 0},
+    {"123456789.123456789L", 0, 123456789.1, 0, 0, 0},
+    {"1000000000000000000000000000000000000000L", 0, 1e39, 0, 0, 0},
+    // Past forty significant digits an integer's digits are powers of ten.
+    {"12345678901234567890123456789012345678901234567890L", 0,
+     1.234567890123456789012345678901234567890e49, 0, 0, 0},
+};
+
+TEST(ObrabotkaTochno, ReadsTheNumbersAsTyped) {
+  for (const Tochno& c : TOCHNO) {
+    SCOPED_TRACE(std::string("line: ") + c.line);
+    double L = -1, C = -1, F = -1, R = -1;
+    EXPECT_EQ(ObrabotkaTochno(c.line, &L, &C, &F, &R), c.tip);
+    EXPECT_EQ(L, c.L);
+    EXPECT_EQ(C, c.C);
+    EXPECT_EQ(F, c.F);
+    EXPECT_EQ(R, c.R);
+  }
+}
+
 // The page builds its entries with the letters of its prefixes that the
 // reader takes: each is read as its power of ten; the others, which the
 // page writes in a letter the reader takes, are no prefix the parser reads.
