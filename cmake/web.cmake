@@ -24,7 +24,7 @@ set(PAGE ${PROJECT_BINARY_DIR}/rezonans.html)
 # circuit as built, the coil measured, the picture), the tuning range's view
 # and its dial, the tabs, then the start that joins them.
 set(PAGE_SCRIPTS yadro.js konsol.js edinicy.js bufer.js ssylka.js tablica.js
-  detali.js postroen.js zamer.js grafik.js kalkulyator.js shkala.js
+  detali.js postroen.js zamer.js risunok.js grafik.js kalkulyator.js shkala.js
   diapazon.js vkladki.js stranica.js)
 list(TRANSFORM PAGE_SCRIPTS PREPEND web/ OUTPUT_VARIABLE PAGE_SOURCES)
 list(APPEND PAGE_SOURCES web/rezonans.html web/rezonans.css)

@@ -8,7 +8,6 @@
 // core gives and labelled with its texts; as wide as it is shown, so that
 // its type is the page's size on any screen.
 const Grafik = (svg, slova) => {
-  const NS = 'http://www.w3.org/2000/svg';
   // The margins of the plot in the picture, for the labels; each band's
   // row under it: its name, then its bar. The plot is about two thirds as
   // high as it is wide.
@@ -18,17 +17,14 @@ const Grafik = (svg, slova) => {
   const BOTTOM = 24;
   const ROW = 36;
   let W = 360;
+  let last = null;
+  const { el, gruppy: [osi, linii], otkaz } = Risunok(svg, 2, (w) => {
+    W = w;
+    if (last) {
+      draw(...last);
+    }
+  });
   let plot = 240;
-  const el = (name, attrs, text) => {
-    const e = document.createElementNS(NS, name);
-    for (const [k, v] of Object.entries(attrs)) {
-      e.setAttribute(k, v);
-    }
-    if (text !== undefined) {
-      e.textContent = text;
-    }
-    return e;
-  };
   // A text of the page's words, with `_` before a letter set below the
   // line (X_L); and the same to be read aloud.
   const podpis = (e, text) => {
@@ -36,18 +32,10 @@ const Grafik = (svg, slova) => {
     return e;
   };
   const vslukh = (text) => text.replace(/_(.)/gu, '$1');
-  // The axes with their labels, drawn anew only when their decades or the
-  // width change; the answer on them; or the words why there is no picture,
-  // wrapped inside it.
-  const osi = el('g', {});
-  const linii = el('g', {});
-  const net = el('foreignObject', { x: 0, y: 0 });
-  const slovo = document.createElementNS('http://www.w3.org/1999/xhtml', 'div');
-  slovo.className = 'net';
-  net.append(slovo);
-  svg.append(osi, linii, net);
+  // The axes (osi) with their labels are drawn anew only when their decades
+  // or the width change: what they were drawn for. The answer goes on them
+  // (linii).
   let shkala = '';
-  let last = null;
 
   // Where a value stands between the first and the last decade of an axis,
   // from 0 to 1.
@@ -65,10 +53,7 @@ const Grafik = (svg, slova) => {
     plot = Math.round(Math.min(Math.max(W * 0.62, 220), 320));
     const H = plot + (chart && polosy.length > 0 ? polosy.length * ROW + 8 : 0);
     svg.setAttribute('viewBox', `0 0 ${W} ${H}`);
-    net.setAttribute('width', W);
-    net.setAttribute('height', plot);
-    net.style.display = chart ? 'none' : '';
-    slovo.textContent = chart ? '' : pochemu;
+    otkaz(W, plot, chart ? '' : pochemu);
     if (!chart) {
       osi.replaceChildren();
       linii.replaceChildren();
@@ -128,14 +113,5 @@ const Grafik = (svg, slova) => {
       (edges ? `; ${slova.get('circuit-edges')}: ${edges.s}` : '') +
       (bands ? `; ${slova.get('chart-bands')} ±${otvet.tolerance} %: ${bands}` : ''));
   };
-  new ResizeObserver(([e]) => {
-    const w = Math.round(e.contentRect.width);
-    if (w > 0 && w !== W) {
-      W = w;
-      if (last) {
-        draw(...last);
-      }
-    }
-  }).observe(svg);
   return draw;
 };

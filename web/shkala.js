@@ -6,7 +6,6 @@
 // Plain SVG, as wide as it is shown, so that its type is the page's size on
 // any screen; without a design, the words why inside it.
 const Shkala = (svg, slova) => {
-  const NS = 'http://www.w3.org/2000/svg';
   // The margins of the plot, for the labels; a row of the key under it.
   const LEFT = 74;
   const RIGHT = 22;
@@ -14,23 +13,13 @@ const Shkala = (svg, slova) => {
   const BOTTOM = 26;
   const ROW = 22;
   let W = 360;
-  const el = (name, attrs, text) => {
-    const e = document.createElementNS(NS, name);
-    for (const [k, v] of Object.entries(attrs)) {
-      e.setAttribute(k, v);
-    }
-    if (text !== undefined) {
-      e.textContent = text;
-    }
-    return e;
-  };
-  const risunok = el('g', {});
-  const net = el('foreignObject', { x: 0, y: 0 });
-  const slovo = document.createElementNS('http://www.w3.org/1999/xhtml', 'div');
-  slovo.className = 'net';
-  net.append(slovo);
-  svg.append(risunok, net);
   let last = null;
+  const { el, gruppy: [risunok], otkaz } = Risunok(svg, 1, (w) => {
+    W = w;
+    if (last) {
+      draw(...last);
+    }
+  });
 
   // A circuit's name in the key: the design, or the row of its table.
   const imya = (otvet, i) => {
@@ -50,10 +39,7 @@ const Shkala = (svg, slova) => {
     const krivye = ok ? [otvet.design, ...otvet.standard.slice(0, 1)] : [];
     const H = plot + krivye.length * ROW + 4;
     svg.setAttribute('viewBox', `0 0 ${W} ${ok ? H : plot}`);
-    net.setAttribute('width', W);
-    net.setAttribute('height', plot);
-    net.style.display = ok ? 'none' : '';
-    slovo.textContent = ok ? '' : pochemu;
+    otkaz(W, plot, ok ? '' : pochemu);
     if (!ok) {
       risunok.replaceChildren();
       svg.setAttribute('aria-label', `${slova.get('dial-none')} ${pochemu}`);
@@ -98,14 +84,5 @@ const Shkala = (svg, slova) => {
     const tochki = krivye.map((c, i) => `${imya(otvet, i)}: ${c.dial.map((p) => `${p.at} % ${p.f.s}`).join(', ')}`);
     svg.setAttribute('aria-label', `${slova.get('dial')}; ${tochki.join('; ')}; ${slova.get('dial-band')} ${band.s}`);
   };
-  new ResizeObserver(([e]) => {
-    const w = Math.round(e.contentRect.width);
-    if (w > 0 && w !== W) {
-      W = w;
-      if (last) {
-        draw(...last);
-      }
-    }
-  }).observe(svg);
   return draw;
 };
