@@ -20,10 +20,11 @@ target_compile_definitions(rezonans_core PUBLIC REZONANS_MANUAL="${REZONANS_MANU
 set(PAGE ${PROJECT_BINARY_DIR}/rezonans.html)
 # The page's scripts, one job each, in the order the page runs them: the
 # bridge to the core, the console view, the calculator view and what it
-# shows with (units, the clipboard, the link, the tables, the parts, the
-# circuit as built, the coil measured, the picture), the tuning range's view
-# and its dial, the tabs, then the start that joins them.
-set(PAGE_SCRIPTS yadro.js konsol.js edinicy.js bufer.js ssylka.js tablica.js
+# shows with (units, the clipboard, the link, the answer as typed, the
+# tables, the parts, the circuit as built, the coil measured, the picture),
+# the tuning range's view and its dial, the tabs, then the start that joins
+# them.
+set(PAGE_SCRIPTS yadro.js konsol.js edinicy.js bufer.js ssylka.js otklik.js tablica.js
   detali.js postroen.js zamer.js risunok.js grafik.js kalkulyator.js shkala.js
   diapazon.js vkladki.js stranica.js)
 list(TRANSFORM PAGE_SCRIPTS PREPEND web/ OUTPUT_VARIABLE PAGE_SOURCES)

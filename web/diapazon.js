@@ -132,22 +132,10 @@ const Diapazon = (yadro, slova) => {
     fixed: CHASTI[fixed.value] ? fixed.value : '',
     series: series.value,
   });
-  // The summary follows the fields at once; once the user pauses, it is
-  // said politely and, after the user's edit (`pravka`) with this view
-  // open, the address changes. A page opened keeps its address.
-  let pause;
-  const otvetit = (pravka = true) => {
-    const said = obnovit();
-    $('range-result').textContent = said;
-    $('range-copied').textContent = '';
-    clearTimeout(pause);
-    pause = setTimeout(() => {
-      $('range-said').textContent = said;
-      if (pravka && !$('range').hidden) {
-        zapomnit();
-      }
-    }, 400);
-  };
+  const otvetit = otklik({
+    obnovit, result: $('range-result'), copied: $('range-copied'), said: $('range-said'),
+    panel: $('range'), zapomnit,
+  });
 
   for (const id of [...Object.keys(POLYA), VALUE]) {
     pole[id].input.addEventListener('input', () => otvetit());

@@ -165,23 +165,10 @@ const Kalkulyator = (yadro, slova) => {
     series: series.value,
     tolerance: tolerance.value,
   });
-  // The summary follows the fields at once; once the user pauses, it is
-  // said politely and, after the user's edit (`pravka`) with this view
-  // open, the address changes: the browser allows it only so often. A
-  // page opened keeps the address it was opened at.
-  let pause;
-  const otvetit = (pravka = true) => {
-    const said = obnovit();
-    $('result').textContent = said;
-    $('copied').textContent = '';
-    clearTimeout(pause);
-    pause = setTimeout(() => {
-      $('result-said').textContent = said;
-      if (pravka && !$('calculator').hidden) {
-        zapomnit();
-      }
-    }, 400);
-  };
+  const otvetit = otklik({
+    obnovit, result: $('result'), copied: $('copied'), said: $('result-said'),
+    panel: $('calculator'), zapomnit,
+  });
 
   // A field the user edits becomes given, and an empty given field that is
   // not pinned, else the one edited longest ago, becomes computed.
